@@ -1,0 +1,11 @@
+#include "framework/core/ErrorText.h"
+
+namespace qv {
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+} // namespace qv

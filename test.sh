@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds everything and runs every test (native and Wine).
+set -uo pipefail
+cd "$(dirname "$0")"
+repo=$(pwd)
+./tools/setup-deps.sh || exit 1
+source tools/wine/wine-env.sh
+
+werror=OFF
+[ -n "${CI:-}" ] && werror=ON
+export QV_PREFIX_ROOT=${QV_PREFIX_ROOT:-$repo/build/prefixes}
+jobs=${QV_JOBS:-2}
+
+build() {
+    cmake --preset "$1" -DQV_WERROR=$werror >/dev/null && cmake --build --preset "$1" -j "$jobs"
+}
+
+status=0
+summary=()
+run_ctest() {
+    local preset=$1
+    if ctest --preset "$preset" -j "$jobs" --output-on-failure; then
+        summary+=("$preset: passed")
+    else
+        summary+=("$preset: FAILED")
+        status=1
+    fi
+}
+
+build native || exit 1
+run_ctest native
+
+build win64 || exit 1
+./tools/wine/prepare-prefix.sh win64 "$QV_PREFIX_ROOT/win64" || exit 1
+run_ctest win64
+
+build win32 || exit 1
+if qv_wine32_works && ./tools/wine/prepare-prefix.sh win32 "$QV_PREFIX_ROOT/win32" "${QV_WIN32_VERSION:-win98}"; then
+    run_ctest win32
+else
+    # Build checks of the 32-bit program still run; its Wine tests need a host that runs i386 code.
+    ctest --preset win32 -L build --output-on-failure || status=1
+    summary+=("win32: built; Wine tests skipped (this host cannot run 32-bit Wine)")
+fi
+
+echo
+echo "== Summary"
+for line in "${summary[@]}"; do echo "  $line"; done
+exit $status

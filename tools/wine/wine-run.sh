@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# CTest's cross-compiling emulator: runs one Windows test program in a throwaway copy of a
+# prepared prefix, on a private Xvfb display, and ends its wineserver afterwards.
+#   wine-run.sh win64|win32 PROGRAM [ARGS...]
+# The prepared prefixes live in $QV_PREFIX_ROOT (default: <repo>/build/prefixes).
+set -euo pipefail
+arch=$1
+shift
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+source "$here/wine-env.sh"
+qv_wine_select "$arch"
+
+root=${QV_PREFIX_ROOT:-$repo/build/prefixes}
+template="$root/$arch"
+if [ ! -f "$template/.qv-ready" ]; then
+    version=
+    [ "$arch" = win32 ] && version=${QV_WIN32_VERSION:-win98}
+    "$here/prepare-prefix.sh" "$arch" "$template" $version
+fi
+
+work=$(mktemp -d /tmp/qv-wine.XXXXXX)
+cleanup() {
+    WINEPREFIX="$work/prefix" "$WINESERVER" -k >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+"$here/clone-prefix.sh" "$template" "$work/prefix"
+export WINEPREFIX="$work/prefix"
+
+set +e
+qv_with_display "$WINE" "$@"
+rc=$?
+set -e
+"$WINESERVER" -w >/dev/null 2>&1 || true
+exit $rc
