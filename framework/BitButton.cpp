@@ -76,8 +76,8 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
     bool focused = item.itemState & ODS_FOCUS;
     bool enabled = !(item.itemState & ODS_DISABLED);
     // The default button shows the heavy frame while no other button has the focus.
-    bool heavy = focused || (kind_ == Kind::Default && !dynamic_cast<BitButton*>(
-                                                           Window::FromHandle(GetFocus())));
+    bool heavy = focused || (kind_ == Kind::Default &&
+                             !dynamic_cast<BitButton*>(Window::FromHandle(GetFocus())));
     if (heavy) {
         FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&r, -1, -1);
@@ -96,7 +96,8 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
         DrawPicture(dc, x, y - kPictureSize / 2, enabled);
         x += kPictureSize + kSpacing;
     }
-    RECT text{x, y - measure.bottom / 2, x + measure.right, y - measure.bottom / 2 + measure.bottom};
+    RECT text{x, y - measure.bottom / 2, x + measure.right,
+              y - measure.bottom / 2 + measure.bottom};
     SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

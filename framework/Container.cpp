@@ -7,8 +7,8 @@ void Container::CreateContainer(const char* className, HWND parent, const RECT& 
                                 const char* text) {
     graphics_.SetWindow(nullptr);
     CreateOwnWindow(className, WS_EX_CONTROLPARENT,
-                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, text, bounds,
-                    parent, nullptr);
+                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, text, bounds, parent,
+                    nullptr);
     graphics_.SetWindow(Handle());
 }
 

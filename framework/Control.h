@@ -62,8 +62,8 @@ struct Placement {
     ControlParent& parent;
     const char* name;
     int left, top, width, height;
-    int tabOrder;        // order among the parent's tab stops and containers; -1 for none
-    const char* text;    // caption, or nullptr
+    int tabOrder;         // order among the parent's tab stops and containers; -1 for none
+    const char* text;     // caption, or nullptr
     const FontSpec* font; // nullptr: the parent's font
     bool enabled;
     int helpContext;

@@ -53,8 +53,8 @@ void Form::CreateForm(const FormSpec& spec) {
     RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     CreateOwnWindow("QvForm", exStyle, style, spec.caption,
-                    RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top},
-                    owner, nullptr, CS_DBLCLKS);
+                    RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner, nullptr,
+                    CS_DBLCLKS);
     graphics_.SetWindow(Handle());
     SetChildFont(spec.font);
     SetHelpContext(spec.helpContext);
@@ -83,8 +83,7 @@ void Form::SetClientSize(int width, int height) {
     int dh = height - client.bottom;
     if (dw || dh)
         SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + dw,
-                     window.bottom - window.top + dh,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                     window.bottom - window.top + dh, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetMenu(MainMenu& menu) {
@@ -219,7 +218,8 @@ bool Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
     result = 0;
     switch (message) {
     case WM_COMMAND:
-        if (lParam == 0 && HIWORD(wParam) == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+        if (lParam == 0 && HIWORD(wParam) == 0 &&
+            (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
             DialogKey(LOWORD(wParam));
         else if (lParam == 0 && menu_)
             menu_->Dispatch(LOWORD(wParam));

@@ -69,9 +69,8 @@ MenuItem* MainMenu::FindById(UINT id) const {
 
 MenuItem* MainMenu::ItemAt(HMENU menu, UINT position) const {
     const MenuItem* parent =
-        menu == bar_ ? &root_ : FindItem(root_, [&](const MenuItem& m) {
-            return m.Submenu() == menu;
-        });
+        menu == bar_ ? &root_
+                     : FindItem(root_, [&](const MenuItem& m) { return m.Submenu() == menu; });
     if (!parent || position >= parent->Items().size())
         return nullptr;
     return parent->Items()[position].get();

@@ -10,8 +10,8 @@ class SpinEdit::Editor : public Window {
 public:
     explicit Editor(SpinEdit& owner) : owner_(owner) {}
     void Create(HWND parent, const RECT& bounds, const char* text) {
-        CreateStandardWindow("EDIT", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                             text, bounds, parent);
+        CreateStandardWindow("EDIT", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, text,
+                             bounds, parent);
     }
 
 protected:

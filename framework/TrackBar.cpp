@@ -5,8 +5,7 @@ namespace qv {
 
 void TrackBar::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
     CreateStandardWindow(TRACKBAR_CLASSA, 0,
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_BOTTOM |
-                             TBS_AUTOTICKS,
+                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS,
                          text, bounds, parent);
 }
 

@@ -114,8 +114,7 @@ void Window::CreateOwnWindow(const char* className, DWORD exStyle, DWORD style, 
 }
 
 void Window::CreateStandardWindow(const char* className, DWORD exStyle, DWORD style,
-                                  const char* text, const RECT& bounds, HWND parent,
-                                  UINT_PTR id) {
+                                  const char* text, const RECT& bounds, HWND parent, UINT_PTR id) {
     HWND handle = CreateWindowExA(exStyle, className, text, style, bounds.left, bounds.top,
                                   bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                   reinterpret_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
