@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+namespace qv {
+
+// A private-profile file such as "system.ini". A bare file name is resolved by the system in
+// the Windows directory. Reads, writes and deletes go straight to the platform's profile
+// functions; nothing is cached here.
+class IniFile {
+public:
+    explicit IniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+    const std::string& FileName() const { return fileName_; }
+
+    // The key's text, or the empty text when the key (or the file) is missing.
+    std::string ReadString(const std::string& section, const std::string& key) const;
+    // Raises qv::Exception "Unable to write to <file name>" when the system refuses the write.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    // Removes the key; a missing key or file is not an error, so the result is not looked at.
+    void DeleteKey(const std::string& section, const std::string& key);
+
+private:
+    std::string fileName_;
+};
+
+} // namespace qv
