@@ -1,0 +1,125 @@
+#include "framework/Thread.h"
+#include "framework/ErrorBox.h"
+#include "framework/HiddenWindow.h"
+#include <process.h>
+
+namespace qv {
+
+namespace {
+const char kHandOverClass[] = "QvThreadHandOver";
+const UINT kHandOverMessage = WM_APP + 1;
+} // namespace
+
+Thread::Thread()
+    : running_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+      terminate_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      handedOver_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+      handOverWindow_(CreateHiddenWindow(kHandOverClass, HandOverProc, this)) {}
+
+Thread::~Thread() {
+    Finish();
+    if (aliveDuringHandOver_)
+        *aliveDuringHandOver_ = false;
+    if (handOverWindow_)
+        DestroyWindow(handOverWindow_);
+    for (HANDLE h : {running_, wake_, terminate_, handedOver_})
+        if (h)
+            CloseHandle(h);
+}
+
+void Thread::Start() {
+    unsigned id = 0;
+    handle_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, 0, &id));
+}
+
+unsigned __stdcall Thread::ThreadProc(void* self) {
+    try {
+        static_cast<Thread*>(self)->Execute();
+    } catch (...) {
+        ReportCurrentException();
+    }
+    return 0;
+}
+
+void Thread::Pause() {
+    if (pauses_++ == 0)
+        ResetEvent(running_);
+    InterlockedIncrement(&pauseGeneration_);
+    SetEvent(wake_);
+}
+
+void Thread::Resume() {
+    if (pauses_ > 0 && --pauses_ == 0)
+        SetEvent(running_);
+}
+
+void Thread::SetPriority(int priority) {
+    if (handle_)
+        SetThreadPriority(handle_, priority);
+}
+
+int Thread::Priority() const {
+    return handle_ ? GetThreadPriority(handle_) : THREAD_PRIORITY_NORMAL;
+}
+
+void Thread::Finish() {
+    if (!handle_)
+        return;
+    terminated_ = true;
+    SetEvent(terminate_);
+    // The worker never waits for this thread without also waiting for `terminate_`, so this
+    // cannot deadlock and needs no message pumping (no other tick can sneak in here).
+    WaitForSingleObject(handle_, INFINITE);
+    CloseHandle(handle_);
+    handle_ = nullptr;
+}
+
+bool Thread::WaitWhilePaused() {
+    HANDLE events[2] = {terminate_, running_};
+    return WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 && !terminated_;
+}
+
+bool Thread::Sleep(DWORD ms) {
+    HANDLE events[2] = {terminate_, wake_};
+    return WaitForMultipleObjects(2, events, FALSE, ms) == WAIT_TIMEOUT && !terminated_;
+}
+
+bool Thread::Synchronize(std::function<void()> call) {
+    if (terminated_)
+        return false;
+    pendingCall_ = std::move(call);
+    LONG generation = pauseGeneration_;
+    if (!PostMessageA(handOverWindow_, kHandOverMessage, static_cast<WPARAM>(generation), 0))
+        return true; // queue full: this hand-over is lost, the next one comes
+    HANDLE events[2] = {terminate_, handedOver_};
+    return WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 && !terminated_;
+}
+
+void Thread::RunHandOver(LONG generation) {
+    bool alive = true;
+    if (!Paused() && !terminated_ && generation == pauseGeneration_) {
+        std::function<void()> call = pendingCall_;
+        aliveDuringHandOver_ = &alive;
+        try {
+            call();
+        } catch (...) {
+            ReportCurrentException();
+        }
+        if (!alive)
+            return; // the call destroyed this thread object; the worker has ended
+        aliveDuringHandOver_ = nullptr;
+    }
+    SetEvent(handedOver_);
+}
+
+LRESULT CALLBACK Thread::HandOverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Thread* self = WindowObject<Thread>(window, message, lParam);
+    if (message == kHandOverMessage && self) {
+        self->RunHandOver(static_cast<LONG>(wParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace qv

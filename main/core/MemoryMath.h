@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+
+namespace qv {
+
+// Byte counts to Kb: multiplied by 1/1024 in extended precision. The first sample rounds
+// (ties to even), the refresh truncates toward zero. The count is signed: a used-swap
+// difference may be negative. Results beyond the 32-bit range saturate.
+std::int32_t BytesToKbRounded(std::int64_t bytes);
+std::int32_t BytesToKbTruncated(std::int64_t bytes);
+
+// Upper bound of the minimal and maximal disk cache editors, in Kb: the physical memory in bytes
+// times the extended value nearest to 1/2024.4, rounded (about 50.58 % of memory in Kb).
+// Saturates at the largest value the 32-bit editors hold.
+std::int32_t CacheCeilingKb(std::uint64_t totalPhysBytes);
+
+} // namespace qv

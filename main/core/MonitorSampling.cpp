@@ -1,0 +1,84 @@
+#include "main/core/MonitorSampling.h"
+#include "main/core/MemoryMath.h"
+#include <cstdio>
+
+namespace qv {
+namespace {
+
+// Counts beyond the signed 64-bit range cannot occur; the casts keep the signed difference of
+// the swap figures, which may be negative.
+std::int64_t Signed(std::uint64_t bytes) {
+    return static_cast<std::int64_t>(bytes);
+}
+
+std::int64_t UsedSwapBytes(const MemorySample& s) {
+    return Signed(s.totalPageFile) - Signed(s.availPageFile);
+}
+
+void ShowSwapGauge(const MemoryFigures& f, MonitorDisplay& display) {
+    display.SetGaugeMaxValue(MonitorGauge::Swap, f.TotalSwapKb);
+    display.SetGaugeUserValue(MonitorGauge::Swap, f.UsedSwapKb);
+    display.SetGaugeCaption(MonitorGauge::Swap, GaugeCaption(f.UsedSwapKb, f.TotalSwapKb));
+}
+
+} // namespace
+
+std::string GaugeCaption(std::int32_t valueKb, std::int32_t totalKb) {
+    return std::to_string(valueKb) + " Kb / " + std::to_string(totalKb) + " Kb";
+}
+
+std::string ResourceLabel(ResourceKind kind, std::optional<std::uint16_t> percent) {
+    static const char* const kNames[] = {"System", "GDI", "User"};
+    const char* name = kNames[static_cast<int>(kind)];
+    char text[32];
+    if (percent)
+        std::snprintf(text, sizeof text, "%s: %d %%", name, static_cast<int>(*percent));
+    else
+        std::snprintf(text, sizeof text, "%s: n/a", name);
+    return text;
+}
+
+void TakeFirstSample(MonitorState& state, MonitorPlatform& platform, MonitorDisplay& display) {
+    const MemorySample s = platform.QueryMemory();
+    state.latest = s;
+    MemoryFigures& f = state.figures;
+    f.TotalPhysKb = BytesToKbRounded(Signed(s.totalPhys));
+    f.FreePhysKb = BytesToKbRounded(Signed(s.availPhys));
+    f.TotalSwapKb = BytesToKbRounded(Signed(s.totalPageFile));
+    f.UsedSwapKb = BytesToKbRounded(UsedSwapBytes(s));
+    state.lastFreePhysBytes = Signed(s.availPhys);
+
+    display.SetGaugeMaxValue(MonitorGauge::Memory, f.TotalPhysKb);
+    display.SetGaugeUserValue(MonitorGauge::Memory, f.FreePhysKb);
+    display.SetGaugeCaption(MonitorGauge::Memory, GaugeCaption(f.FreePhysKb, f.TotalPhysKb));
+    ShowSwapGauge(f, display);
+
+    f.CacheCeilingKb = CacheCeilingKb(s.totalPhys);
+    display.SetCacheCeiling(f.CacheCeilingKb);
+}
+
+void ShowResourceFigures(MonitorPlatform& platform, MonitorDisplay& display) {
+    for (ResourceKind kind : {ResourceKind::System, ResourceKind::Gdi, ResourceKind::User})
+        display.SetResourceLabel(kind, ResourceLabel(kind, platform.QueryFreeResources(kind)));
+}
+
+bool RefreshSample(MonitorState& state, MonitorPlatform& platform, MonitorDisplay& display) {
+    const MemorySample s = platform.QueryMemory();
+    state.latest = s;
+    if (Signed(s.availPhys) == state.lastFreePhysBytes)
+        return false;
+
+    MemoryFigures& f = state.figures;
+    f.FreePhysKb = BytesToKbTruncated(Signed(s.availPhys));
+    state.lastFreePhysBytes = Signed(s.availPhys);
+    f.TotalSwapKb = BytesToKbTruncated(Signed(s.totalPageFile));
+    f.UsedSwapKb = BytesToKbTruncated(UsedSwapBytes(s));
+
+    display.SetGaugeUserValue(MonitorGauge::Memory, f.FreePhysKb);
+    display.SetGaugeCaption(MonitorGauge::Memory, GaugeCaption(f.FreePhysKb, f.TotalPhysKb));
+    ShowSwapGauge(f, display);
+    ShowResourceFigures(platform, display);
+    return true;
+}
+
+} // namespace qv

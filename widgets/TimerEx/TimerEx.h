@@ -1,0 +1,60 @@
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <memory>
+
+namespace qv {
+
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+// The platform's thread priority for a TThreadPriority (tpIdle -15 ... tpTimeCritical 15).
+int ThreadPriorityValue(TThreadPriority priority);
+
+class TTimerThread;
+
+// A timer that ticks on the user-interface thread, either from a window timer on a hidden
+// window of its own or from a worker thread that sleeps and hands each tick over.
+// Every setter stores its value and re-arms the timer when the value changed.
+class TTimerEx {
+public:
+    using TimerEvent = std::function<void(TTimerEx& sender)>;
+
+    TTimerEx();
+    ~TTimerEx();
+    TTimerEx(const TTimerEx&) = delete;
+    TTimerEx& operator=(const TTimerEx&) = delete;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    // Milliseconds between ticks; 0 stops the ticks.
+    UINT Interval() const { return interval_; }
+    void SetInterval(UINT interval);
+    bool Threaded() const { return threaded_; }
+    void SetThreaded(bool threaded);
+    TThreadPriority ThreadPriority() const { return priority_; }
+    void SetThreadPriority(TThreadPriority priority);
+    void SetOnTimer(TimerEvent handler);
+
+    // Runs OnTimer when the timer is enabled and has a handler; this is what every tick does.
+    void Timer();
+
+    // The current worker and hidden window (none when the other mode is in use).
+    TTimerThread* Worker() const { return worker_.get(); }
+    HWND Window() const { return window_; }
+
+private:
+    void Rearm();
+    void CreateTimerWindow();
+    void DestroyTimerWindow();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool enabled_ = true;
+    UINT interval_ = 1000;
+    bool threaded_ = true;
+    TThreadPriority priority_ = tpNormal;
+    TimerEvent onTimer_;
+    std::unique_ptr<TTimerThread> worker_;
+    HWND window_ = nullptr;
+};
+
+} // namespace qv
