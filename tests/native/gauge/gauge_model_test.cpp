@@ -4,6 +4,8 @@
 
 namespace {
 
+using namespace qv;
+
 using qv::GaugeEffect;
 using qv::GaugeModel;
 using qv::GaugeRect;

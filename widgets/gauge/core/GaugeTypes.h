@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace qv {
+
 // The gauge's enumerations, in value order.
 enum TQvProgressStyle : std::uint8_t { pgBar, pgSmallBar, pgSmallBarColor, pgOwnerDraw };
 enum TQvMeterDirection : std::uint8_t {
@@ -62,3 +64,5 @@ enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 // 0..100
 using TQvPercent = std::uint8_t;
+
+} // namespace qv
