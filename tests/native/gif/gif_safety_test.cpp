@@ -313,3 +313,16 @@ TEST(GifDamage, WhatWasReadOverIsNamed) {
     EXPECT_EQ(Decode(outside.bytes)->Damage(),
               "Frame 1 lies too far outside the logical screen and is left out");
 }
+
+TEST(GifSafety, APictureCanBeGivenSmallerBounds) {
+    GifBuilder b;
+    b.Header(20, 20).Image(0, 0, 20, 20, Bytes(400, 1)).Trailer();
+    qv::GifImageData image;
+    image.Limits.frameBytes = 399;
+    image.WorkBuffer = b.bytes;
+    EXPECT_FALSE(image.Decode());
+    EXPECT_EQ(image.LastError(), "Frame 1 is too large (20 x 20 pixels)");
+    image.Limits.frameBytes = 400;
+    image.WorkBuffer = b.bytes;
+    EXPECT_TRUE(image.Decode());
+}

@@ -114,7 +114,7 @@ void GifImageData::Parser::ReadLogicalScreen() {
     image_.screenHeight_ = int(Word(8));
     const std::uint8_t flags = At(10);
     if (std::uint64_t(image_.screenWidth_) * std::uint64_t(image_.screenHeight_) >
-        kGifMaxScreenPixels) {
+        image_.Limits.screenPixels) {
         throw GifRefusal("The picture's logical screen is too large (" +
                          SizeText(image_.screenWidth_, image_.screenHeight_) + " pixels)");
     }
@@ -267,21 +267,22 @@ GifImageData::Parser::FrameResult GifImageData::Parser::ReadFrame() {
     const std::uint64_t pixelBytes = pixelStride * height;
     const std::uint64_t maskBytes = f.Transparent ? maskStride * height : 0;
     const std::string frameName = "Frame " + std::to_string(image_.frames_.size() + 1);
-    if (pixelBytes > kGifMaxFrameBytes) {
+    if (pixelBytes > image_.Limits.frameBytes) {
         throw GifRefusal(frameName + " is too large (" + SizeText(width, height) + " pixels)");
     }
     const std::uint64_t right = std::max(coveredWidth_, std::uint64_t(f.Left) + width);
     const std::uint64_t bottom = std::max(coveredHeight_, std::uint64_t(f.Top) + height);
-    if (right * bottom > kGifMaxScreenPixels) {
+    if (right * bottom > image_.Limits.screenPixels) {
         // So far outside the logical screen that covering it would pass the bound: read over.
         pos_ = image_.lzw_->Decode(data_, size_, pos_, RasterTarget{}, nullptr, 0);
         NoteDamage(frameName + " lies too far outside the logical screen and is left out");
         return FrameResult::Skipped;
     }
     matrixBytes_ += pixelBytes + maskBytes;
-    if (matrixBytes_ > kGifMaxPictureBytes) {
+    if (matrixBytes_ > image_.Limits.pictureBytes) {
         throw GifRefusal("The picture's frames are too large together (more than " +
-                         std::to_string(kGifMaxPictureBytes >> 20) + " MiB at " + frameName + ")");
+                         std::to_string(image_.Limits.pictureBytes >> 20) + " MiB at " + frameName +
+                         ")");
     }
     coveredWidth_ = right;
     coveredHeight_ = bottom;

@@ -45,6 +45,7 @@ public:
 
     GifProgressHandler OnProgress;
     bool KeepOnProcessing = true;
+    GifMemoryLimits Limits; // see GifLimits.h
 
     // Parses WorkBuffer into frames. Returns false when it is empty (GIFStatus 2), does not start
     // with "GIF" (GIFStatus stays 3) or exceeds a bound (GIFStatus stays 3, LastError says why);
