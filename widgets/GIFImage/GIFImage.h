@@ -102,6 +102,7 @@ protected:
 
 private:
     TFrame& FrameNo(int number); // 1-based
+    TFrame* CompositingFrame(int number);
     bool ValidFrame(int number) const { return number >= 1 && number <= FrameCount(); }
     bool RunDecode();
     void ClearPicture();
