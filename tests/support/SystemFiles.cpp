@@ -14,7 +14,7 @@ std::string Lower(std::string s) {
 }
 
 std::string Trim(const std::string& s) {
-    const char* blanks = " \t\r\n";
+    const char* blanks = " \t\r\n\v\f";
     size_t first = s.find_first_not_of(blanks);
     if (first == std::string::npos)
         return std::string();
@@ -114,11 +114,9 @@ IniModel ParseIni(const std::string& text) {
         pos = end + 1;
         if (line.empty() || line[0] == ';')
             continue;
-        if (line[0] == '[') {
-            size_t close = line.find(']');
-            std::string name =
-                close == std::string::npos ? line.substr(1) : line.substr(1, close - 1);
-            model.emplace_back(Lower(Trim(name)), IniEntries{});
+        size_t close = line.rfind(']');
+        if (line[0] == '[' && close != std::string::npos) {
+            model.emplace_back(Lower(Trim(line.substr(1, close - 1))), IniEntries{});
             continue;
         }
         if (model.empty())

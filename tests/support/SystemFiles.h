@@ -28,8 +28,8 @@ std::string MakeSystemIniUnwritable();
 void RestoreSystemIni(const std::string& bytes);
 
 // A profile file as sections of key/value pairs, in file order, as the profile functions see
-// them: names compared without case, values trimmed. Lines without "=" are kept as keys with
-// no value.
+// them: names compared without case, values trimmed, a "[" line without "]" taken as an entry.
+// Lines without "=" are kept as keys with no value.
 using IniEntries = std::vector<std::pair<std::string, std::string>>;
 using IniModel = std::vector<std::pair<std::string, IniEntries>>;
 IniModel ParseIni(const std::string& text);

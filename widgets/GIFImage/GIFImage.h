@@ -1,0 +1,141 @@
+#pragma once
+#include "framework/GraphicControl.h"
+#include "widgets/GIFImage/GifSurfaces.h"
+#include "widgets/GIFImage/core/GifImageData.h"
+#include "widgets/TimerEx/TimerEx.h"
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+class TFrame;
+
+// A window-less control that shows a GIF picture: it composes the frames on an off-screen
+// surface, paints it centred, stretched, fitted or tiled, lets transparent pixels show what its
+// parent painted underneath, and animates multi-frame pictures on a TTimerEx.
+// Load failures are reported through the boolean results and GIFStatus, never as exceptions
+// (except a file that exists but cannot be read).
+class TGIFImage : public GraphicControl, private GifImageData {
+public:
+    using NotifyEvent = std::function<void(TGIFImage& sender)>;
+    using TProgressEvent =
+        std::function<void(TGIFImage& sender, int bytesProcessed, int bytesToProcess,
+                           int percentageProcessed, bool& keepOnProcessing)>;
+
+    explicit TGIFImage(GraphicHost& host);
+    ~TGIFImage() override;
+
+    // Loading. Both return false on failure (GIFStatus tells why) and leave the control empty,
+    // except a missing file (status 7), which keeps the current picture.
+    bool LoadFile(const std::string& fileName);
+    bool LoadStream(const std::vector<std::uint8_t>& bytes);
+    const std::string& FileName() const { return fileName_; }
+    void SetFileName(const std::string& fileName) { LoadFile(fileName); }
+
+    // The "Data" value as the form streams it: a 4-byte count, then the GIF bytes.
+    void ReadDataValue(const std::vector<std::uint8_t>& value);
+    std::vector<std::uint8_t> WriteDataValue() const;
+    bool HasDataValue() const { return !StoredData.empty(); }
+    const std::vector<std::uint8_t>& Data() const { return StoredData; }
+    // Runs once the form has streamed the control's properties: decodes the stored data.
+    void AfterStreaming();
+
+    bool Animate() const { return animate_; }
+    void SetAnimate(bool animate);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    bool Center() const { return center_; }
+    void SetCenter(bool center);
+    int CurrentFrame() const { return currentFrame_; }
+    void SetCurrentFrame(int frame);
+    bool Loop() const { return loop_; }
+    void SetLoop(bool loop);
+    int Speed() const { return speed_; }
+    void SetSpeed(int speed);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool stretch);
+    bool StretchRatio() const { return stretchRatio_; }
+    void SetStretchRatio(bool stretchRatio);
+    bool Tile() const { return tile_; }
+    void SetTile(bool tile);
+    bool Threaded() const { return timer_->Threaded(); }
+    void SetThreaded(bool threaded) { timer_->SetThreaded(threaded); }
+    TThreadPriority ThreadPriority() const { return timer_->ThreadPriority(); }
+    void SetThreadPriority(TThreadPriority p) { timer_->SetThreadPriority(p); }
+    // The control's own switch for showing the picture (apart from the framework's Showing).
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+    NotifyEvent OnChanging;
+    NotifyEvent OnChange;
+    NotifyEvent OnWrapAnimation;
+    void SetOnProgress(TProgressEvent handler);
+
+    // What the picture is (read-only).
+    bool Empty() const { return empty_; }
+    bool Animated() const { return animated_; }
+    using GifImageData::FrameCount;
+    using GifImageData::HasTransparency;
+    using GifImageData::LoopCount;
+    using GifImageData::ScreenHeight;
+    using GifImageData::ScreenWidth;
+    int LoopsDone() const { return loopsDone_; }
+    // The logical palette of the frame on show (null when none applies).
+    HPALETTE CurrentPalette() const;
+    // The animation's timer, for inspection: its Interval is the requested frame time.
+    TTimerEx& Timer() { return *timer_; }
+    // The picture as it currently stands (null while empty); for inspection.
+    HDC CompositeDc() const { return composite_.Dc(); }
+    HDC MaskDc() const { return mask_.Dc(); }
+
+    void Paint(HDC dc) override;
+
+protected:
+    std::unique_ptr<GifFrameData> CreateFrame() override;
+    void FrameRead(GifFrameData& frame) override;
+    void AfterParse() override;
+    virtual void NotifyChanging();
+    virtual void NotifyChange();
+
+private:
+    TFrame& FrameNo(int number); // 1-based
+    bool ValidFrame(int number) const { return number >= 1 && number <= FrameCount(); }
+    bool RunDecode();
+    void ClearPicture();
+    void Reset();
+    void ApplyAutoSize();
+    void UpdateStretchedAndOpacity();
+    bool ComputeOpaque() const;
+    void SetFrameInterval(int frameNumber);
+    void RepaintNow();
+
+    // Compositing (GIFImageComposite.cpp).
+    void DrawFrame(int number);
+    void DisposeFrame(int number);
+    // Painting (GIFImagePaint.cpp).
+    void PaintMessage(HDC canvas);
+    void PaintPicture(HDC canvas);
+    void PaintMasked(HDC canvas, const RECT& dest);
+    void PaintDirect(HDC canvas, const RECT& dest);
+    RECT DestinationRect() const;
+    void Tick();
+
+    std::unique_ptr<TTimerEx> timer_;
+    std::string fileName_;
+    MemorySurface composite_, mask_, background_;
+    TProgressEvent onProgress_;
+
+    bool animate_ = false, autoSize_ = false, center_ = false, loop_ = false;
+    bool stretch_ = false, stretchRatio_ = false, tile_ = false, visible_ = true;
+    int speed_ = 100;
+    int currentFrame_ = 1;
+    int loopsDone_ = 1;
+    bool empty_ = true, animated_ = false, stretched_ = false;
+    bool skipDisposal_ = true, captureBackground_ = false;
+    bool paintingNow_ = false;
+};
+
+} // namespace qv
