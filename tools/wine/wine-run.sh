@@ -27,6 +27,9 @@ cleanup() {
 trap cleanup EXIT
 "$here/clone-prefix.sh" "$template" "$work/prefix"
 export WINEPREFIX="$work/prefix"
+# Inside Wine's virtual desktop: hiding or destroying a top-level window then takes no X
+# round trip (on a bare Xvfb each one waits about two seconds for the window manager).
+"$here/use-virtual-desktop.sh" "$WINEPREFIX"
 
 set +e
 qv_with_display "$WINE" "$@"

@@ -10,8 +10,3 @@ TEST(WineSmoke, CreatesARealWindow) {
     EXPECT_STREQ(text, "x");
     DestroyWindow(w);
 }
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

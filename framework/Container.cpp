@@ -1,0 +1,64 @@
+#include "framework/Container.h"
+#include "framework/Frame3D.h"
+
+namespace qv {
+
+void Container::CreateContainer(const char* className, HWND parent, const RECT& bounds,
+                                const char* text) {
+    graphics_.SetWindow(nullptr);
+    CreateOwnWindow(className, WS_EX_CONTROLPARENT,
+                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, text, bounds, parent,
+                    nullptr);
+    graphics_.SetWindow(Handle());
+}
+
+bool Container::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (HandlePaintMessage(message, wParam, result))
+        return true;
+    if (message == WM_SETFONT || message == WM_SETTEXT || message == WM_ENABLE) {
+        result = CallDefault(message, wParam, lParam);
+        InvalidateRect(Handle(), nullptr, TRUE); // the caption or its colour changed
+        return true;
+    }
+    return false;
+}
+
+void GroupBox::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
+    CreateContainer("QvGroupBox", parent, bounds, text);
+}
+
+void GroupBox::PaintDecoration(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    HGDIOBJ oldFont = SelectObject(dc, Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc, &tm);
+    // The frame runs through the middle of the caption line.
+    RECT frame{client.left, client.top + tm.tmHeight / 2, client.right, client.bottom};
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    std::string caption = Text();
+    if (!caption.empty()) {
+        RECT textRect{8, 0, client.right - 8, tm.tmHeight};
+        DrawTextA(dc, caption.c_str(), -1, &textRect, DT_SINGLELINE | DT_CALCRECT);
+        textRect.right += 2;
+        FillRect(dc, &textRect, GetSysColorBrush(COLOR_BTNFACE));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(Enabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        OffsetRect(&textRect, 1, 0);
+        DrawTextA(dc, caption.c_str(), -1, &textRect, DT_SINGLELINE);
+    }
+    SelectObject(dc, oldFont);
+}
+
+void Panel::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
+    CreateContainer("QvPanel", parent, bounds, text);
+}
+
+void Panel::PaintDecoration(HDC dc) {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    r = LoweredFrame(dc, r);
+    RaisedFrame(dc, r);
+}
+
+} // namespace qv

@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+namespace qv {
+
+// A font as the layouts name it: face, character height in pixels (negative: the character
+// height without internal leading, as LOGFONT's lfHeight), underline. ANSI character set.
+struct FontSpec {
+    const char* face;
+    int height;
+    bool underline = false;
+};
+
+inline constexpr FontSpec kArial11{"Arial", -11};
+inline constexpr FontSpec kMsSansSerif11{"MS Sans Serif", -11};
+
+// The shared font object for a spec; created on first use, alive until the program ends.
+HFONT GetFont(const FontSpec& spec);
+
+} // namespace qv

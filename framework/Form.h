@@ -1,0 +1,72 @@
+#pragma once
+#include "framework/Control.h"
+#include "framework/Menu.h"
+#include <functional>
+
+namespace qv {
+
+// How a form looks and where it goes, as its layout gives it.
+struct FormSpec {
+    const char* caption;
+    int clientWidth, clientHeight; // exact client size in pixels
+    enum class Border { Single, Dialog } border = Border::Single;
+    bool minimizeBox = true;
+    bool contextHelpButton = false;
+    bool stayOnTop = false;
+    FontSpec font = kMsSansSerif11;
+    int iconResource = 0; // 0: the default application icon
+    int helpContext = 0;
+};
+
+// Modal results as the platform's message-box answers number them.
+enum ModalResultCode : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+// A top-level window: hosts controls and graphic controls, has an optional menu bar, closes
+// through a close query, and can run as a modal dialog. Centred on the screen when first shown.
+// Tab, the arrow keys, Enter (the focused or the default button) and Escape (the first cancel
+// button) work as in dialogs; the application's message loop provides them.
+class Form : public Window, public ControlParent {
+public:
+    // Creates the window (hidden). Dialog forms are owned by the application's main form.
+    void CreateForm(const FormSpec& spec);
+    HWND ClientHandle() const override { return Handle(); }
+    static Form* OfWindow(HWND anyWindowInside);
+
+    void SetMenu(MainMenu& menu);
+    MainMenu* Menu() const { return menu_; }
+    // The help context F1 asks for over the highlighted menu item (0 when none).
+    int MenuHelpContext() const;
+
+    void Show();
+    void Hide();
+    // Runs the close query; a modal form closes with mrCancel.
+    void Close();
+    // Shows the form modally (other windows of the program disabled) until its modal result is
+    // set and the close query allows; returns the result.
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool IsModal() const { return modal_; }
+    void SetClientSize(int width, int height);
+
+    std::function<void(Component& sender, bool& canClose)> OnCloseQuery;
+    std::function<void(Component& sender)> OnClose;
+    std::function<void(Component& sender)> OnShow;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // The close query alone: true when the form may close.
+    bool CloseQuery();
+
+private:
+    void Activated(bool active);
+    void DialogKey(UINT id);
+
+    MainMenu* menu_ = nullptr;
+    bool shownOnce_ = false;
+    bool modal_ = false;
+    int modalResult_ = mrNone;
+    HWND lastFocus_ = nullptr;
+};
+
+} // namespace qv

@@ -1,0 +1,26 @@
+#pragma once
+#include "framework/Control.h"
+#include <functional>
+
+namespace qv {
+
+// A static text on the button face; "&" marks an access key. Disabled labels show grey text.
+class Label : public Control {
+protected:
+    void CreateHandle(HWND parent, const RECT& bounds, const char* text) override;
+};
+
+// A label that looks like a link (maroon text on the button face; give it an underlined font)
+// and raises OnClick when clicked.
+class LinkLabel : public Label {
+public:
+    std::function<void(Component& sender)> OnClick;
+    static constexpr COLORREF kMaroon = RGB(128, 0, 0);
+
+protected:
+    void CreateHandle(HWND parent, const RECT& bounds, const char* text) override;
+    bool OnParentNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    COLORREF TextColor() const override { return kMaroon; }
+};
+
+} // namespace qv

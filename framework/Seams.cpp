@@ -1,0 +1,33 @@
+#include "framework/Seams.h"
+#include <shellapi.h>
+
+namespace qv {
+
+namespace {
+BeepHook g_beep = nullptr;
+ShellExecuteHook g_shell = nullptr;
+} // namespace
+
+void SetBeepHook(BeepHook hook) {
+    g_beep = hook;
+}
+
+void DefaultBeep() {
+    if (g_beep)
+        g_beep();
+    else
+        MessageBeep(0);
+}
+
+void SetShellExecuteHook(ShellExecuteHook hook) {
+    g_shell = hook;
+}
+
+INT_PTR OpenWithShell(HWND owner, const std::string& verb, const std::string& file, int show) {
+    if (g_shell)
+        return g_shell(owner, verb, file, show);
+    HINSTANCE result = ShellExecuteA(owner, verb.c_str(), file.c_str(), nullptr, nullptr, show);
+    return reinterpret_cast<INT_PTR>(result);
+}
+
+} // namespace qv

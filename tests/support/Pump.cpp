@@ -1,0 +1,66 @@
+#include "support/Pump.h"
+#include "framework/Application.h"
+#include "framework/Window.h"
+#include <string>
+
+namespace qvtest {
+
+void PumpFor(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (true) {
+        qv::Application::Instance().ProcessMessages();
+        if (condition())
+            return true;
+        DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+    }
+}
+
+void PressKey(BYTE virtualKey) {
+    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)), 0, 0);
+    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)), KEYEVENTF_KEYUP, 0);
+    PumpFor(50);
+}
+
+void TypeText(const char* text) {
+    for (; *text; ++text) {
+        SHORT scan = VkKeyScanA(*text);
+        BYTE vk = LOBYTE(scan);
+        bool shift = HIBYTE(scan) & 1;
+        if (shift)
+            keybd_event(VK_SHIFT, 0, 0, 0);
+        PressKey(vk);
+        if (shift)
+            keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    }
+    PumpFor(50);
+}
+
+void FocusWindow(HWND window) {
+    HWND top = qv::TopLevelOf(window);
+    SetForegroundWindow(top);
+    SetActiveWindow(top);
+    SetFocus(window);
+    PumpFor(30);
+}
+
+RECT RectInParent(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+} // namespace qvtest

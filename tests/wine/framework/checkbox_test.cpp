@@ -1,0 +1,32 @@
+#include "TestForm.h"
+#include "support/Pump.h"
+#include <gtest/gtest.h>
+
+TEST(CheckBox, ProgramChangesRaiseClickOnlyWhenTheStateChanges) {
+    TestForm form;
+    EXPECT_EQ(qvtest::ClassOf(form.check.Handle()), "Button");
+    EXPECT_FALSE(form.check.Checked());
+    form.check.SetChecked(false);
+    EXPECT_TRUE(form.events.empty());
+    form.check.SetChecked(true);
+    form.check.SetChecked(true);
+    form.check.SetChecked(false);
+    EXPECT_EQ(form.events, (std::vector<std::string>{"check:1", "check:0"}));
+}
+
+TEST(CheckBox, UserClicksAndTheSpaceBarRaiseClickWithTheNewState) {
+    TestForm form;
+    SendMessageA(form.check.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.events, (std::vector<std::string>{"check:1"}));
+    qvtest::FocusWindow(form.check.Handle());
+    qvtest::PressKey(VK_SPACE);
+    EXPECT_EQ(form.events, (std::vector<std::string>{"check:1", "check:0"}));
+}
+
+TEST(Label, ShowsItsTextAndGreysWhenDisabled) {
+    TestForm form;
+    EXPECT_EQ(qvtest::ClassOf(form.label.Handle()), "Static");
+    EXPECT_EQ(form.label.Text(), "Label");
+    form.label.SetEnabled(false);
+    EXPECT_FALSE(form.label.Enabled());
+}

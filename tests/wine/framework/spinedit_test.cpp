@@ -1,0 +1,231 @@
+#include "TestForm.h"
+#include "support/Pump.h"
+#include "support/Recorders.h"
+#include <gtest/gtest.h>
+
+using qvtest::PressKey;
+using qvtest::PumpFor;
+using qvtest::TypeText;
+
+namespace {
+
+void SelectAll(qv::SpinEdit& spin) {
+    SendMessageA(spin.EditHandle(), EM_SETSEL, 0, -1);
+}
+
+// Presses a spin button part with the cursor over it, as the mouse does.
+void PressButton(qv::SpinEdit& spin, bool up) {
+    RECT r;
+    GetClientRect(spin.ButtonHandle(), &r);
+    POINT p{r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4};
+    POINT screen = p;
+    ClientToScreen(spin.ButtonHandle(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    // Let the move arrive before the press, so no stale mouse move says "off the button".
+    qvtest::PumpUntil(
+        [&] {
+            POINT now;
+            GetCursorPos(&now);
+            return now.x == screen.x && now.y == screen.y;
+        },
+        1000);
+    PumpFor(30);
+    SendMessageA(spin.ButtonHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+}
+
+void ReleaseButton(qv::SpinEdit& spin, bool up, bool over = true) {
+    RECT r;
+    GetClientRect(spin.ButtonHandle(), &r);
+    POINT p{over ? r.right / 2 : r.right + 40, up ? r.bottom / 4 : r.bottom * 3 / 4};
+    SendMessageA(spin.ButtonHandle(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+}
+
+} // namespace
+
+TEST(SpinEdit, IsAnEditWithArrowButtonsInOneFrame) {
+    TestForm form;
+    EXPECT_EQ(qvtest::ClassOf(form.spin.Handle()), "QvSpinEdit");
+    EXPECT_EQ(qvtest::ClassOf(form.spin.EditHandle()), "Edit");
+    EXPECT_EQ(GetParent(form.spin.EditHandle()), form.spin.Handle());
+    RECT r = qvtest::RectInParent(form.spin.Handle());
+    EXPECT_EQ(r.right - r.left, 55);
+    EXPECT_EQ(r.bottom - r.top, 23);
+    EXPECT_EQ(form.spin.Text(), "32");
+}
+
+TEST(SpinEdit, ReadsTheTextWithoutHoldingItToTheRange) {
+    TestForm form;
+    form.spin.SetText("   -12");
+    EXPECT_EQ(form.spin.Value(), -12);
+    form.spin.SetText("99999");
+    EXPECT_EQ(form.spin.Value(), 99999);
+    form.spin.SetText("12x");
+    EXPECT_EQ(form.spin.Value(), 16);
+    form.spin.SetText("");
+    EXPECT_EQ(form.spin.Value(), 16);
+}
+
+TEST(SpinEdit, SetValueHoldsToTheRangeAndRaisesChangeOnlyWhenTheTextChanges) {
+    TestForm form;
+    form.spin.SetValue(500);
+    EXPECT_EQ(form.spin.Text(), "128");
+    form.spin.SetValue(-4);
+    EXPECT_EQ(form.spin.Text(), "16");
+    EXPECT_EQ(form.events, (std::vector<std::string>{"spin:128", "spin:16"}));
+    form.spin.SetValue(16); // same text: nothing
+    form.spin.SetValue(3);  // held to 16: same text, nothing
+    EXPECT_EQ(form.events.size(), 2u);
+    // Equal bounds mean no range at all.
+    form.spin.SetMinValue(0);
+    form.spin.SetMaxValue(0);
+    form.spin.SetValue(-77777);
+    EXPECT_EQ(form.spin.Text(), "-77777");
+}
+
+TEST(SpinEdit, ChangingTheMaximumLeavesTheText) {
+    TestForm form;
+    form.spin.SetValue(120);
+    form.events.clear();
+    form.spin.SetMaxValue(64);
+    EXPECT_EQ(form.spin.Text(), "120");
+    EXPECT_EQ(form.spin.MaxValue(), 64);
+    EXPECT_TRUE(form.events.empty());
+}
+
+TEST(SpinEdit, TypingRaisesChangeForEveryKeystroke) {
+    TestForm form;
+    qvtest::FocusWindow(form.spin.EditHandle());
+    SelectAll(form.spin);
+    TypeText("120");
+    EXPECT_EQ(form.spin.Text(), "120");
+    EXPECT_EQ(form.Count("spin:"), 3);
+    EXPECT_EQ(form.events[0], "spin:1");
+    EXPECT_EQ(form.events[1], "keyup:49");
+}
+
+TEST(SpinEdit, RefusesOtherCharactersAndEnterWithABeepButReportsTheirKeyUp) {
+    TestForm form;
+    qvtest::BeepCounter beeps;
+    qvtest::FocusWindow(form.spin.EditHandle());
+    SendMessageA(form.spin.EditHandle(), EM_SETSEL, 2, 2);
+    TypeText("a");
+    EXPECT_EQ(form.spin.Text(), "32");
+    EXPECT_EQ(beeps.Count(), 1);
+    PressKey(VK_RETURN);
+    EXPECT_EQ(form.spin.Text(), "32");
+    EXPECT_EQ(beeps.Count(), 2);
+    EXPECT_EQ(form.Count("spin:"), 0);
+    EXPECT_EQ(form.Count("keyup:13"), 1);
+    TypeText("-+");
+    EXPECT_EQ(form.spin.Text(), "32-+");
+    EXPECT_EQ(beeps.Count(), 2);
+    PressKey(VK_BACK);
+    EXPECT_EQ(form.spin.Text(), "32-");
+}
+
+TEST(SpinEdit, ArrowKeysStepFromTheValueReadAndHold) {
+    TestForm form;
+    qvtest::FocusWindow(form.spin.EditHandle());
+    PressKey(VK_UP);
+    EXPECT_EQ(form.spin.Text(), "40");
+    form.spin.SetText("125");
+    PressKey(VK_UP);
+    EXPECT_EQ(form.spin.Text(), "128");
+    form.spin.SetText("junk"); // reads as the minimum 16
+    PressKey(VK_DOWN);
+    EXPECT_EQ(form.spin.Text(), "16");
+    PressKey(VK_DOWN);
+    EXPECT_EQ(form.spin.Text(), "16");
+}
+
+TEST(SpinEdit, LeavingRunsExitThenRewritesAValueOutsideTheRange) {
+    TestForm form;
+    qvtest::FocusWindow(form.spin.EditHandle());
+    SelectAll(form.spin);
+    TypeText("999");
+    form.events.clear();
+    qvtest::FocusWindow(form.other.EditHandle());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"exit", "spin:128"}));
+    EXPECT_EQ(form.spin.Text(), "128");
+}
+
+TEST(SpinEdit, LeavingWithEmptyTextKeepsItEmpty) {
+    TestForm form;
+    qvtest::FocusWindow(form.spin.EditHandle());
+    SelectAll(form.spin);
+    PressKey(VK_DELETE);
+    EXPECT_EQ(form.spin.Text(), "");
+    form.events.clear();
+    qvtest::FocusWindow(form.other.EditHandle());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"exit"}));
+    EXPECT_EQ(form.spin.Text(), "");
+    EXPECT_EQ(form.spin.Value(), 16);
+}
+
+TEST(SpinEdit, AButtonClickStepsOnceOnRelease) {
+    TestForm form;
+    PressButton(form.spin, true);
+    EXPECT_EQ(form.spin.Text(), "32");
+    ReleaseButton(form.spin, true);
+    EXPECT_EQ(form.spin.Text(), "40");
+    EXPECT_EQ(GetFocus(), form.spin.EditHandle()); // the buttons hand the focus to the edit
+    PressButton(form.spin, false);
+    ReleaseButton(form.spin, false);
+    EXPECT_EQ(form.spin.Text(), "32");
+    // Released away from the button: no step.
+    PressButton(form.spin, true);
+    ReleaseButton(form.spin, true, false);
+    EXPECT_EQ(form.spin.Text(), "32");
+}
+
+TEST(SpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100Ms) {
+    TestForm form;
+    form.spin.SetMaxValue(100000);
+    form.spin.SetIncrement(1);
+    form.spin.SetValue(16);
+    std::vector<DWORD> stepTimes;
+    DWORD pressed = 0;
+    form.spin.OnChange = [&](qv::Component&) { stepTimes.push_back(GetTickCount() - pressed); };
+    pressed = GetTickCount();
+    PressButton(form.spin, true);
+    PumpFor(1200);
+    DWORD held = GetTickCount() - pressed;
+    // Window timers never fire early but may fire late on a busy machine: the first step comes
+    // at 400 ms or later, the next ones at least 100 ms apart, and it does repeat.
+    ASSERT_GE(stepTimes.size(), 2u);
+    EXPECT_GE(stepTimes[0], 390u);
+    for (std::size_t i = 1; i < stepTimes.size(); ++i)
+        EXPECT_GE(stepTimes[i] - stepTimes[i - 1], 90u);
+    EXPECT_LE(stepTimes.size(), (held - 400) / 100 + 2);
+    std::size_t steps = stepTimes.size();
+    EXPECT_EQ(form.spin.Value(), 16 + static_cast<int>(steps));
+    ReleaseButton(form.spin, true);
+    EXPECT_EQ(stepTimes.size(), steps + 1); // and once more on release
+    PumpFor(300);
+    EXPECT_EQ(stepTimes.size(), steps + 1); // the repeat has stopped
+}
+
+TEST(SpinEdit, AHeldButtonStopsAtTheEndOfTheRange) {
+    TestForm form;
+    form.spin.SetValue(120);
+    form.events.clear();
+    PressButton(form.spin, true);
+    PumpFor(700);
+    EXPECT_EQ(form.spin.Text(), "128");
+    EXPECT_EQ(form.Count("spin:"), 1);
+    ReleaseButton(form.spin, true);
+    EXPECT_EQ(form.spin.Text(), "128");
+    EXPECT_EQ(form.Count("spin:"), 1);
+}
+
+TEST(SpinEdit, DisablingDisablesEditAndButtons) {
+    TestForm form;
+    form.spin.SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(form.spin.Handle()));
+    EXPECT_FALSE(IsWindowEnabled(form.spin.EditHandle()));
+    EXPECT_FALSE(IsWindowEnabled(form.spin.ButtonHandle()));
+    form.spin.SetValue(64); // the program still sets values
+    EXPECT_EQ(form.spin.Text(), "64");
+    form.spin.SetEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(form.spin.EditHandle()));
+}
