@@ -29,6 +29,9 @@ run_ctest() {
 
 build native || exit 1
 run_ctest native
+# A short fuzzing run of the GIF decoder (clang, ASan + UBSan); findings go to build/fuzz/.
+./fuzz/run-fuzz.sh 60 >build/fuzz.log 2>&1 && summary+=("fuzz: 60 s, no findings") ||
+    { summary+=("fuzz: FAILED (see build/fuzz.log)"); status=1; }
 
 build win64 || exit 1
 ./tools/wine/prepare-prefix.sh win64 "$QV_PREFIX_ROOT/win64" || exit 1

@@ -1,4 +1,5 @@
 #include "widgets/gauge/QvProgress.h"
+#include "framework/Fonts.h"
 #include "widgets/gauge/GaugeGdi.h"
 #include "widgets/gauge/QvBevelPaint.h"
 
@@ -36,8 +37,6 @@ TQvProgress::~TQvProgress() {
     bevel_.SetOnChange(nullptr);
     smallBar_.SetOnChange(nullptr);
     font3D_.SetOnChange(nullptr);
-    if (ownFont_)
-        DeleteObject(ownFont_);
 }
 
 void TQvProgress::Apply(GaugeEffect effect) {
@@ -142,13 +141,7 @@ void TQvProgress::SetFont(HFONT font) {
 }
 
 HFONT TQvProgress::TextFont() {
-    if (font_)
-        return font_;
-    if (!ownFont_)
-        ownFont_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
-    return ownFont_;
+    return font_ ? font_ : GetFont(kMsSansSerif11);
 }
 
 void TQvProgress::EndLoading() {

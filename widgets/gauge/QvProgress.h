@@ -128,7 +128,6 @@ private:
     TColor color_ = clBtnFace;
     TColor fontColor_ = clWindowText;
     HFONT font_ = nullptr;
-    HFONT ownFont_ = nullptr;
     RECT meterRect_{0, 0, 0, 0};
     TQvProgressPaintEvent onPaint_;
     TQvGetColorEvent onGetColor_;

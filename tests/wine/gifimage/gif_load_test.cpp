@@ -93,8 +93,8 @@ TEST_F(GifLoad, FailedLoadLeavesTheControlEmpty) {
 
 TEST_F(GifLoad, ProgressHandlerCanCancel) {
     int calls = 0;
-    image.SetOnProgress([&](TGIFImage& sender, int done, int total, int percent, bool& keep) {
-        EXPECT_EQ(&sender, &image);
+    image.SetOnProgress([&](qv::Component& sender, int done, int total, int percent, bool& keep) {
+        EXPECT_EQ(&sender, static_cast<qv::Component*>(&image));
         EXPECT_GE(total, done);
         EXPECT_LE(percent, 100);
         if (++calls == 2)
@@ -104,7 +104,7 @@ TEST_F(GifLoad, ProgressHandlerCanCancel) {
     EXPECT_EQ(qv::GIFStatus, 1);
     EXPECT_TRUE(image.Empty());
     // Without cancelling, the same data loads.
-    image.SetOnProgress([](TGIFImage&, int, int, int, bool&) {});
+    image.SetOnProgress([](qv::Component&, int, int, int, bool&) {});
     EXPECT_TRUE(image.LoadStream(RedSquare()));
 }
 
@@ -148,8 +148,8 @@ TEST_F(GifLoad, AutoSizeBeforeAnyPictureWaitsForTheLoad) {
 
 TEST_F(GifLoad, LoadRaisesOneChangeAndAnimateAfterLoadArmsTheTimer) {
     int changing = 0, changes = 0;
-    image.OnChanging = [&](TGIFImage&) { ++changing; };
-    image.OnChange = [&](TGIFImage&) { ++changes; };
+    image.OnChanging = [&](qv::Component&) { ++changing; };
+    image.OnChange = [&](qv::Component&) { ++changes; };
     ASSERT_TRUE(image.LoadStream(Picture(4, 4, {Solid(4, 4, kRed, 30), Solid(4, 4, kBlue)})));
     EXPECT_EQ(changing, 1);
     EXPECT_EQ(changes, 1);

@@ -1,0 +1,41 @@
+#pragma once
+#include "main/FreeResources.h"
+#include "main/core/MonitorSampling.h"
+#include <windows.h>
+
+namespace qv {
+
+// The monitor's platform queries on Windows. Every memory query refills the given MEMORYSTATUS
+// record, so it always holds the latest sample. Where GlobalMemoryStatusEx exists (NT family,
+// never used on Windows 9x) its 64-bit figures are used, so machines with 2 GiB or more show
+// real figures; the 32-bit record then takes them held to its field size.
+class Win32MonitorPlatform : public MonitorPlatform {
+public:
+    explicit Win32MonitorPlatform(MEMORYSTATUS& record);
+    MemorySample QueryMemory() override;
+    std::optional<std::uint16_t> QueryFreeResources(ResourceKind kind) override;
+
+    bool UsesLargeMemoryStatus() const { return statusEx_ != nullptr; }
+    const FreeResourceQuery& Resources() const { return resources_; }
+
+private:
+    // MEMORYSTATUSEX, which the Windows 95 level headers do not declare.
+    struct MemoryStatusEx {
+        DWORD dwLength;
+        DWORD dwMemoryLoad;
+        DWORDLONG ullTotalPhys;
+        DWORDLONG ullAvailPhys;
+        DWORDLONG ullTotalPageFile;
+        DWORDLONG ullAvailPageFile;
+        DWORDLONG ullTotalVirtual;
+        DWORDLONG ullAvailVirtual;
+        DWORDLONG ullAvailExtendedVirtual;
+    };
+    using GlobalMemoryStatusExFn = BOOL(WINAPI*)(MemoryStatusEx*);
+
+    MEMORYSTATUS& record_;
+    GlobalMemoryStatusExFn statusEx_ = nullptr;
+    FreeResourceQuery resources_;
+};
+
+} // namespace qv
