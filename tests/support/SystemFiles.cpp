@@ -259,6 +259,23 @@ std::map<std::string, RegValue> RegValues(const std::string& path) {
     return values;
 }
 
+std::vector<std::string> RegSubkeys(const std::string& path) {
+    std::vector<std::string> names;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return names;
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD size = sizeof name;
+        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, size);
+    }
+    RegCloseKey(key);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 void ResetStoreFiles(const std::string& systemIni) {
     WriteSystemIni(systemIni);
     DeleteRegTree(kTemplatesKey);
