@@ -1,6 +1,7 @@
 #include "DialogDriver.h"
 #include "framework/Window.h"
 #include "okunit/okform.h"
+#include "support/Pump.h"
 #include <stdexcept>
 
 namespace qvtest {
@@ -29,6 +30,8 @@ std::string ToString(Answer answer) {
         return "close box";
     case Answer::AltF4:
         return "Alt+F4";
+    case Answer::TabTabEnter:
+        return "Tab Tab Enter";
     }
     return "?";
 }
@@ -45,6 +48,8 @@ DialogDriver::DialogDriver(std::vector<Answer> answers) : answers_(std::move(ans
 }
 
 DialogDriver::~DialogDriver() {
+    // Let injected input that is still on its way arrive now, not in a later test's dialog.
+    qvtest::PumpFor(150);
     KillTimer(nullptr, timer_);
     UnhookWindowsHookEx(hook_);
     g_driver = nullptr;
@@ -64,8 +69,18 @@ void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void DialogDriver::Step() {
-    if (!shownUnanswered_ || !okform || !okform->IsModal() || !okform->Visible())
+    if (!okform || !okform->IsModal() || !okform->Visible())
         return;
+    if (!shownUnanswered_) {
+        // An answer that did not reach the dialog must not hang the test: close it as the
+        // close box would and let the test see the missing answer.
+        if (answeredAt_ && GetTickCount() - answeredAt_ > 5000) {
+            ++lostAnswers_;
+            answeredAt_ = 0;
+            okform->SetModalResult(qv::mrCancel);
+        }
+        return;
+    }
     // Real input goes to the active window's focus: wait until the dialog has both.
     HWND focus = GetFocus();
     if (GetForegroundWindow() != okform->Handle() || !focus || !IsChild(okform->Handle(), focus))
@@ -75,6 +90,7 @@ void DialogDriver::Step() {
     focusOnShow_.push_back(focused ? focused->Name() : "?");
     if (showings_ < static_cast<int>(answers_.size()))
         Inject(answers_[showings_]);
+    answeredAt_ = GetTickCount();
     ++showings_;
 }
 
@@ -107,6 +123,11 @@ void DialogDriver::Inject(Answer answer) {
     case Answer::AltF4:
         SendKeyWithAlt(VK_F4);
         break;
+    case Answer::TabTabEnter:
+        SendKey(VK_TAB);
+        SendKey(VK_TAB);
+        SendKey(VK_RETURN);
+        break;
     }
 }
 
@@ -124,9 +145,19 @@ void SendKeyWithAlt(unsigned char virtualKey) {
 }
 
 void ClickAt(int screenX, int screenY) {
-    SetCursorPos(screenX, screenY);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    // Every event carries the position: a separate SetCursorPos may reach the display after
+    // the button events, which would then press wherever the pointer was before.
+    LONG x = MulDiv(screenX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    LONG y = MulDiv(screenY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    INPUT inputs[3] = {};
+    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = x;
+        inputs[i].mi.dy = y;
+        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    SendInput(3, inputs, sizeof(INPUT));
 }
 
 void ClickWindow(HWND window) {

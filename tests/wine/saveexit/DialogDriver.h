@@ -22,6 +22,7 @@ enum class Answer {
     ClickCancel,
     CloseBox, // a mouse click on the title bar's close box
     AltF4,
+    TabTabEnter, // Tab twice (Yes, No, Cancel), then Enter
 };
 std::string ToString(Answer answer);
 
@@ -35,6 +36,8 @@ public:
 
     // How often the dialog was seen shown and answered.
     int Showings() const { return showings_; }
+    // Answers that had no effect within 5 s (the dialog was then closed to end the test).
+    int LostAnswers() const { return lostAnswers_; }
     // The control that had the focus when each answer was given (its name).
     const std::vector<std::string>& FocusOnShow() const { return focusOnShow_; }
 
@@ -48,6 +51,8 @@ private:
     int showings_ = 0;
     bool shownUnanswered_ = false; // the dialog was shown and has not been answered yet
     std::vector<std::string> focusOnShow_;
+    DWORD answeredAt_ = 0;
+    int lostAnswers_ = 0;
     UINT_PTR timer_ = 0;
     HHOOK hook_ = nullptr;
 };
