@@ -43,40 +43,35 @@ if [ -n "${DISPLAY:-}" ]; then
     exit 0
 fi
 
-# No display: a private Xvfb, the program inside a virtual desktop, a screenshot.
+# No display: a private Xvfb (qv_with_display), the program inside a virtual desktop, and a
+# screenshot. The main window is alone on the desktop: trimming the desktop colour leaves it.
 shot="$repo/sandbox/screenshot-main.png"
 mkdir -p "$repo/sandbox"
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-xvfb=$!
-read -r disp <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$disp"
-stop() {
-    "$WINESERVER" -k >/dev/null 2>&1 || true
-    kill "$xvfb" 2>/dev/null || true
-    wait "$xvfb" 2>/dev/null || true
+screenshot_main_window() {
+    "$WINE" explorer /desktop=quorvane,1024x768 "$program" >/dev/null 2>&1 &
+    local wine_pid=$! raw width height found=1
+    raw=$(mktemp --suffix=.png)
+    for _ in $(seq 1 60); do
+        sleep 1
+        import -window root "$raw" 2>/dev/null || continue
+        read -r width height <<<"$(convert "$raw" -trim -format '%w %h' info: 2>/dev/null || echo 0 0)"
+        if [ "$width" -ge 497 ] && [ "$height" -ge 514 ] && [ "$width" -lt 1024 ]; then
+            sleep 2 # let it finish painting
+            import -window root "$raw"
+            convert "$raw" -trim +repage "$shot"
+            found=0
+            break
+        fi
+    done
+    rm -f "$raw"
+    "$WINESERVER" -k >/dev/null 2>&1 || true # closes the program before its display goes
+    wait "$wine_pid" 2>/dev/null || true
+    return $found
 }
-trap stop EXIT
-"$WINE" explorer /desktop=quorvane,1024x768 "$program" >/dev/null 2>&1 &
-
-# The main window is alone on the desktop: trimming the desktop colour leaves just the window.
-raw=$(mktemp --suffix=.png)
-for _ in $(seq 1 60); do
-    sleep 1
-    import -window root "$raw" 2>/dev/null || continue
-    size=$(convert "$raw" -trim -format '%w %h' info: 2>/dev/null || echo "0 0")
-    read -r width height <<<"$size"
-    if [ "$width" -ge 497 ] && [ "$height" -ge 514 ] && [ "$width" -lt 1024 ]; then
-        sleep 2 # let it finish painting
-        import -window root "$raw"
-        convert "$raw" -trim +repage "$shot"
-        rm -f "$raw"
-        echo "Screenshot of the main window: $shot"
-        exit 0
-    fi
-done
-rm -f "$raw"
-echo "The main window did not appear within a minute." >&2
-exit 1
+status=0
+qv_with_display screenshot_main_window || status=$?
+if [ $status -ne 0 ]; then
+    echo "The main window did not appear within a minute." >&2
+    exit 1
+fi
+echo "Screenshot of the main window: $shot"
