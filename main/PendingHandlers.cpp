@@ -21,10 +21,3 @@ void Tf1::win98cdwriter(qv::Component&) {}
 void Tf1::win98poweruser(qv::Component&) {}
 void Tf1::win98lowmem(qv::Component&) {}
 void Tf1::win98quake(qv::Component&) {}
-
-// ---- save, exit and close (main/SaveExit.cpp) ---------------------------------------------
-void Tf1::save(qv::Component&) {}
-void Tf1::saveexit(qv::Component&) {}
-void Tf1::disablecache(qv::Component&) {}
-void Tf1::FormCloseQuery(qv::Component&, bool&) {}
-void Tf1::FormClose(qv::Component&) {}

@@ -168,3 +168,19 @@ TEST_F(GifLoad, SingleFramePictureNeverStartsTheTimer) {
     EXPECT_FALSE(image.Timer().Enabled());
     EXPECT_TRUE(image.Timer().Worker()->Paused());
 }
+
+TEST_F(GifLoad, TimerModeAndPriorityGoToTheTimer) {
+    image.SetThreadPriority(qv::tpHighest);
+    EXPECT_EQ(image.Timer().ThreadPriority(), qv::tpHighest);
+    image.SetThreaded(false);
+    EXPECT_FALSE(image.Timer().Threaded());
+    EXPECT_EQ(image.Timer().Worker(), nullptr);
+    EXPECT_NE(image.Timer().Window(), nullptr);
+    // A window-timer animation runs just the same.
+    int changes = 0;
+    image.OnChange = [&](qv::Component&) { ++changes; };
+    image.SetAnimate(true);
+    ASSERT_TRUE(image.LoadStream(Picture(4, 4, {Solid(4, 4, kRed), Solid(4, 4, kBlue)}, 0)));
+    host.Repaint();
+    EXPECT_TRUE(PumpUntil([&] { return changes >= 4; }));
+}
