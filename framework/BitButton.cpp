@@ -27,6 +27,13 @@ void BitButton::SetIconResource(int resourceId) {
         InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void BitButton::SetPictures(const ButtonPicture& normal, const ButtonPicture& disabled) {
+    normalPicture_ = &normal;
+    disabledPicture_ = &disabled;
+    if (Handle())
+        InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void BitButton::Click() {
     if (modalResult_ != 0) {
         if (Form* form = Form::OfWindow(Handle()))
@@ -62,6 +69,10 @@ bool BitButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 }
 
 void BitButton::DrawPicture(HDC dc, int x, int y, bool enabled) {
+    if (normalPicture_) {
+        DrawButtonPicture(dc, enabled ? *normalPicture_ : *disabledPicture_, x, y);
+        return;
+    }
     if (icon_) {
         DrawIconEx(dc, x, y, icon_, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
         return;
@@ -88,7 +99,7 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
     HGDIOBJ oldFont = SelectObject(dc, Font());
     RECT measure{0, 0, 0, 0};
     DrawTextA(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-    bool hasPicture = icon_ || glyph_ != Glyph::None;
+    bool hasPicture = normalPicture_ || icon_ || glyph_ != Glyph::None;
     int width = measure.right + (hasPicture ? kPictureSize + kSpacing : 0);
     int x = (r.left + r.right - width) / 2 + (pushed ? 1 : 0);
     int y = (r.top + r.bottom) / 2 + (pushed ? 1 : 0);

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/ButtonPicture.h"
 #include "framework/Control.h"
 #include <functional>
 
@@ -20,6 +21,9 @@ public:
     Glyph GetGlyph() const { return glyph_; }
     // A picture from the program's icon resources (drawn 16 by 16), instead of a glyph.
     void SetIconResource(int resourceId);
+    // A picture of the button's own, kept as data: one image while enabled, one while disabled.
+    // The pictures must outlive the button.
+    void SetPictures(const ButtonPicture& normal, const ButtonPicture& disabled);
     void SetModalResult(int result) { modalResult_ = result; }
     int ModalResult() const { return modalResult_; }
     bool TabStop() const override { return true; }
@@ -40,6 +44,8 @@ private:
     Kind kind_ = Kind::Normal;
     Glyph glyph_ = Glyph::None;
     HICON icon_ = nullptr;
+    const ButtonPicture* normalPicture_ = nullptr;
+    const ButtonPicture* disabledPicture_ = nullptr;
     int modalResult_ = 0;
 };
 

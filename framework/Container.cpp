@@ -15,6 +15,10 @@ void Container::CreateContainer(const char* className, HWND parent, const RECT& 
 bool Container::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (HandlePaintMessage(message, wParam, result))
         return true;
+    if (message == WM_GETFONT) {
+        result = reinterpret_cast<LRESULT>(Font());
+        return true;
+    }
     if (message == WM_SETFONT || message == WM_SETTEXT || message == WM_ENABLE) {
         result = CallDefault(message, wParam, lParam);
         InvalidateRect(Handle(), nullptr, TRUE); // the caption or its colour changed

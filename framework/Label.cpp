@@ -3,12 +3,13 @@
 namespace qv {
 
 void Label::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
-    CreateStandardWindow("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT, text, bounds, parent);
+    CreateStandardWindow("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, text, bounds,
+                         parent);
 }
 
 void LinkLabel::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
-    CreateStandardWindow("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOTIFY, text, bounds,
-                         parent);
+    CreateStandardWindow("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOTIFY, text,
+                         bounds, parent);
 }
 
 bool LinkLabel::OnParentNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -159,6 +159,9 @@ bool SpinEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         SendMessageA(editor_->Handle(), WM_SETFONT, wParam, lParam);
         result = 0;
         return true;
+    case WM_GETFONT:
+        result = SendMessageA(editor_->Handle(), WM_GETFONT, 0, 0);
+        return true;
     case WM_SETFOCUS:
         editor_->SetFocus();
         result = 0;

@@ -10,7 +10,7 @@ namespace {
 const char kObjectProperty[] = "QvObject";
 
 // A notification from a child control: the child's handle, or null when the message is not one.
-HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
+HWND NotifyingChild(UINT message, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
     case WM_HSCROLL:
@@ -22,8 +22,12 @@ HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<HWND>(lParam);
     case WM_NOTIFY:
         return reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
-    case WM_DRAWITEM:
-        return wParam ? reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_DRAWITEM: {
+        // wParam is the control's id, which is 0 for the framework's controls: only the item
+        // type tells a menu apart.
+        const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+    }
     default:
         return nullptr;
     }
@@ -154,7 +158,7 @@ void Window::Detach() {
 LRESULT Window::Route(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     // Notifications go to the control that sent them first (the parent's own handling after).
-    if (HWND child = NotifyingChild(message, wParam, lParam)) {
+    if (HWND child = NotifyingChild(message, lParam)) {
         Window* control = FromHandle(child);
         if (control && control != this && control->OnParentNotify(message, wParam, lParam, result))
             return result;

@@ -1,6 +1,8 @@
 // gifdump FILE                 prints the logical screen, loop count, frame count, status and
 //                              one line per frame, as the image control's decoder sees them.
 // gifdump --frames DIR FILE    also writes each frame's pixels to DIR/frame-001.pam etc.
+// Exit status: 0 sound data; 1 the file cannot be read or decoded (with a message); 3 decoded,
+// but the decoder read over damage (cut-off or corrupt data), named in a warning on stderr.
 #include "PamWriter.h"
 #include "widgets/GIFImage/core/GifImageData.h"
 
@@ -76,8 +78,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < image.FrameCount(); ++i) {
         PrintFrame(i + 1, image.Frame(i));
     }
+    std::fflush(stdout);
+    if (!image.Damage().empty()) {
+        // The decoder read over damaged data; what it made of it is shown above.
+        std::fprintf(stderr, "gifdump: warning: %s: %s\n", path.c_str(), image.Damage().c_str());
+    }
+    const int status = image.Damage().empty() ? 0 : 3;
     if (framesDir.empty()) {
-        return 0;
+        return status;
     }
     for (int i = 0; i < image.FrameCount(); ++i) {
         const qv::GifFrameData& f = image.Frame(i);
@@ -92,5 +100,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return 0;
+    return status;
 }

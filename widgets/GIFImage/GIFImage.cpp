@@ -11,7 +11,7 @@ TGIFImage::TGIFImage(GraphicHost& host)
     SetBounds(0, 0, 105, 105);
     // The worker starts paused and stays so until an animated picture enables the timer.
     timer_->SetEnabled(false);
-    timer_->SetOnTimer([this](TTimerEx&) { Tick(); });
+    timer_->SetOnTimer([this](Component&) { Tick(); });
     GifImageData::OnProgress = [this](const GifProgress& p, bool& keepOnProcessing) {
         if (onProgress_)
             onProgress_(*this, p.BytesProcessed, p.BytesToProcess, p.PercentageProcessed,

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/Component.h"
 #include "framework/GraphicControl.h"
 #include "widgets/GIFImage/GifSurfaces.h"
 #include "widgets/GIFImage/core/GifImageData.h"
@@ -18,11 +19,11 @@ class TFrame;
 // parent painted underneath, and animates multi-frame pictures on a TTimerEx.
 // Load failures are reported through the boolean results and GIFStatus, never as exceptions
 // (except a file that exists but cannot be read).
-class TGIFImage : public GraphicControl, private GifImageData {
+class TGIFImage : public GraphicControl, public Component, private GifImageData {
 public:
-    using NotifyEvent = std::function<void(TGIFImage& sender)>;
+    using NotifyEvent = std::function<void(Component& sender)>;
     using TProgressEvent =
-        std::function<void(TGIFImage& sender, int bytesProcessed, int bytesToProcess,
+        std::function<void(Component& sender, int bytesProcessed, int bytesToProcess,
                            int percentageProcessed, bool& keepOnProcessing)>;
 
     explicit TGIFImage(GraphicHost& host);
@@ -102,6 +103,7 @@ protected:
 
 private:
     TFrame& FrameNo(int number); // 1-based
+    TFrame* CompositingFrame(int number);
     bool ValidFrame(int number) const { return number >= 1 && number <= FrameCount(); }
     bool RunDecode();
     void ClearPicture();

@@ -11,18 +11,23 @@ TFrame& TGIFImage::FrameNo(int number) {
     return static_cast<TFrame&>(Frame(number - 1));
 }
 
+// The frame to draw or dispose of; null (with status 5 for a bad number) when there is none.
+TFrame* TGIFImage::CompositingFrame(int number) {
+    if (!ValidFrame(number)) {
+        GIFStatus = GifBadFrameNumber;
+        return nullptr;
+    }
+    TFrame& f = FrameNo(number);
+    return composite_ && f.Width > 0 && f.Height > 0 ? &f : nullptr;
+}
+
 // --- Compositing -------------------------------------------------------------------------
 
 void TGIFImage::DrawFrame(int number) {
-    if (!ValidFrame(number)) {
-        GIFStatus = GifBadFrameNumber;
+    TFrame* frame = CompositingFrame(number);
+    if (!frame)
         return;
-    }
-    if (!composite_)
-        return;
-    TFrame& f = FrameNo(number);
-    if (f.Width <= 0 || f.Height <= 0)
-        return;
+    TFrame& f = *frame;
     HDC composite = composite_.Dc();
     if (f.Disposal == 3)
         f.SaveUnderneath(composite, mask_.Dc());
@@ -44,13 +49,10 @@ void TGIFImage::DrawFrame(int number) {
 }
 
 void TGIFImage::DisposeFrame(int number) {
-    if (!ValidFrame(number)) {
-        GIFStatus = GifBadFrameNumber;
+    TFrame* frame = CompositingFrame(number);
+    if (!frame)
         return;
-    }
-    if (!composite_)
-        return;
-    TFrame& f = FrameNo(number);
+    TFrame& f = *frame;
     if (f.Disposal == 2) {
         // Transparent again where the picture has transparency, black otherwise.
         if (mask_)

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/Component.h"
 #include <windows.h>
 #include <functional>
 #include <memory>
@@ -15,14 +16,12 @@ class TTimerThread;
 // A timer that ticks on the user-interface thread, either from a window timer on a hidden
 // window of its own or from a worker thread that sleeps and hands each tick over.
 // Every setter stores its value and re-arms the timer when the value changed.
-class TTimerEx {
+class TTimerEx : public Component {
 public:
-    using TimerEvent = std::function<void(TTimerEx& sender)>;
+    using TimerEvent = std::function<void(Component& sender)>;
 
     TTimerEx();
-    ~TTimerEx();
-    TTimerEx(const TTimerEx&) = delete;
-    TTimerEx& operator=(const TTimerEx&) = delete;
+    ~TTimerEx() override;
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

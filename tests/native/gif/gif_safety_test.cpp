@@ -281,3 +281,48 @@ TEST(GifSafety, ATruncatedHeaderGivesAnEmptyPicture) {
         EXPECT_EQ(image->FrameCount(), 0);
     }
 }
+
+TEST(GifDamage, WhatWasReadOverIsNamed) {
+    struct Case {
+        Bytes tail;
+        const char* damage;
+    } cases[] = {
+        {{';'}, ""},
+        {{}, "The data ends without a trailer"},
+        {{'x'}, "Unknown block at offset 801; the rest is left out"},
+        {{'!', 0x7F}, "Unknown extension at offset 801; the rest is left out"},
+        {{',', 0, 0}, "The data ends inside the descriptor of frame 2"},
+        {{',', 0, 0, 0, 0, 2, 0, 2, 0, 0, 8, 3, 0x00, 0x01},
+         "Frame 2: the image data runs past the end of the data"},
+        {{',', 0, 0, 0, 0, 2, 0, 2, 0, 0, 8, 3, 0x00, 0x03, 0x00, 0},
+         "Frame 2: the image data ends before the last pixel"},
+        {{',', 0, 0, 0, 0, 2, 0, 2, 0, 0, 8, 4, 0x00, 0x03, 0xFF, 0xFF, 0},
+         "Frame 2: the image data is corrupt"},
+        {{',', 0, 0, 0, 0, 2, 0, 2, 0, 0, 12, 1, 0, 0, ';'},
+         "Frame 2: the image data has an invalid code size"},
+        {{',', 0, 0, 0, 0, 0, 0, 2, 0, 0, 8, 0, ';'}, ""},
+    };
+    for (const Case& c : cases) {
+        GifBuilder b;
+        b.Header(2, 2).Image(0, 0, 2, 2, {1, 2, 3, 4}).Raw(c.tail);
+        auto image = Decode(b.bytes);
+        EXPECT_EQ(image->Damage(), c.damage);
+    }
+    GifBuilder outside;
+    outside.Header(2, 2).Image(60000, 60000, 2, 2, {1, 2, 3, 4}).Trailer();
+    EXPECT_EQ(Decode(outside.bytes)->Damage(),
+              "Frame 1 lies too far outside the logical screen and is left out");
+}
+
+TEST(GifSafety, APictureCanBeGivenSmallerBounds) {
+    GifBuilder b;
+    b.Header(20, 20).Image(0, 0, 20, 20, Bytes(400, 1)).Trailer();
+    qv::GifImageData image;
+    image.Limits.frameBytes = 399;
+    image.WorkBuffer = b.bytes;
+    EXPECT_FALSE(image.Decode());
+    EXPECT_EQ(image.LastError(), "Frame 1 is too large (20 x 20 pixels)");
+    image.Limits.frameBytes = 400;
+    image.WorkBuffer = b.bytes;
+    EXPECT_TRUE(image.Decode());
+}

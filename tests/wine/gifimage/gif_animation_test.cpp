@@ -22,12 +22,12 @@ protected:
 
     void SetUp() override {
         image.SetThreaded(GetParam());
-        image.OnChanging = [this](TGIFImage&) { ++changing; };
-        image.OnChange = [this](TGIFImage& s) {
+        image.OnChanging = [this](qv::Component&) { ++changing; };
+        image.OnChange = [this](qv::Component&) {
             ++changes;
-            shown.push_back(s.CurrentFrame());
+            shown.push_back(image.CurrentFrame());
         };
-        image.OnWrapAnimation = [this](TGIFImage&) { ++wraps; };
+        image.OnWrapAnimation = [this](qv::Component&) { ++wraps; };
     }
     // Sets Animate and loads, as a form streams the control, then paints once (which
     // captures the background and lets ticks run).
@@ -195,7 +195,7 @@ TEST_P(GifAnimation, DestroyedControlGetsNoMoreTicks) {
     auto* own = new TGIFImage(host.Host());
     own->SetThreaded(GetParam());
     int ownChanges = 0;
-    own->OnChange = [&](TGIFImage&) { ++ownChanges; };
+    own->OnChange = [&](qv::Component&) { ++ownChanges; };
     own->SetBounds(0, 0, 4, 4);
     ASSERT_TRUE(own->LoadStream(Picture(4, 4, {Solid(4, 4, kRed), Solid(4, 4, kGreen, 100)}, 0)));
     own->SetSpeed(1); // 5 and 100 seconds a frame: the worker sleeps through the rest
@@ -210,7 +210,7 @@ TEST_P(GifAnimation, DestroyedControlGetsNoMoreTicks) {
     // And while a tick is already on its way to the user-interface thread.
     own = new TGIFImage(host.Host());
     own->SetThreaded(GetParam());
-    own->OnChange = [&](TGIFImage&) { ++ownChanges; };
+    own->OnChange = [&](qv::Component&) { ++ownChanges; };
     ASSERT_TRUE(own->LoadStream(FourColours(0)));
     own->SetAnimate(true);
     host.Repaint();

@@ -26,7 +26,7 @@ TEST(GifDialogPicture, PanelShowsThroughEveryTransparentPixel) {
     qvtest::TestHost host(kPanel, 449, 70);
     TGIFImage image(host.Host());
     int changes = 0;
-    image.OnChange = [&](TGIFImage&) { ++changes; };
+    image.OnChange = [&](qv::Component&) { ++changes; };
     // The streamed properties, then the stored picture.
     image.SetBounds(13, 11, 48, 48);
     image.SetAutoSize(true);

@@ -93,8 +93,8 @@ TEST_F(GifLoad, FailedLoadLeavesTheControlEmpty) {
 
 TEST_F(GifLoad, ProgressHandlerCanCancel) {
     int calls = 0;
-    image.SetOnProgress([&](TGIFImage& sender, int done, int total, int percent, bool& keep) {
-        EXPECT_EQ(&sender, &image);
+    image.SetOnProgress([&](qv::Component& sender, int done, int total, int percent, bool& keep) {
+        EXPECT_EQ(&sender, static_cast<qv::Component*>(&image));
         EXPECT_GE(total, done);
         EXPECT_LE(percent, 100);
         if (++calls == 2)
@@ -104,7 +104,7 @@ TEST_F(GifLoad, ProgressHandlerCanCancel) {
     EXPECT_EQ(qv::GIFStatus, 1);
     EXPECT_TRUE(image.Empty());
     // Without cancelling, the same data loads.
-    image.SetOnProgress([](TGIFImage&, int, int, int, bool&) {});
+    image.SetOnProgress([](qv::Component&, int, int, int, bool&) {});
     EXPECT_TRUE(image.LoadStream(RedSquare()));
 }
 
@@ -148,8 +148,8 @@ TEST_F(GifLoad, AutoSizeBeforeAnyPictureWaitsForTheLoad) {
 
 TEST_F(GifLoad, LoadRaisesOneChangeAndAnimateAfterLoadArmsTheTimer) {
     int changing = 0, changes = 0;
-    image.OnChanging = [&](TGIFImage&) { ++changing; };
-    image.OnChange = [&](TGIFImage&) { ++changes; };
+    image.OnChanging = [&](qv::Component&) { ++changing; };
+    image.OnChange = [&](qv::Component&) { ++changes; };
     ASSERT_TRUE(image.LoadStream(Picture(4, 4, {Solid(4, 4, kRed, 30), Solid(4, 4, kBlue)})));
     EXPECT_EQ(changing, 1);
     EXPECT_EQ(changes, 1);
@@ -167,4 +167,20 @@ TEST_F(GifLoad, SingleFramePictureNeverStartsTheTimer) {
     EXPECT_FALSE(image.Animated());
     EXPECT_FALSE(image.Timer().Enabled());
     EXPECT_TRUE(image.Timer().Worker()->Paused());
+}
+
+TEST_F(GifLoad, TimerModeAndPriorityGoToTheTimer) {
+    image.SetThreadPriority(qv::tpHighest);
+    EXPECT_EQ(image.Timer().ThreadPriority(), qv::tpHighest);
+    image.SetThreaded(false);
+    EXPECT_FALSE(image.Timer().Threaded());
+    EXPECT_EQ(image.Timer().Worker(), nullptr);
+    EXPECT_NE(image.Timer().Window(), nullptr);
+    // A window-timer animation runs just the same.
+    int changes = 0;
+    image.OnChange = [&](qv::Component&) { ++changes; };
+    image.SetAnimate(true);
+    ASSERT_TRUE(image.LoadStream(Picture(4, 4, {Solid(4, 4, kRed), Solid(4, 4, kBlue)}, 0)));
+    host.Repaint();
+    EXPECT_TRUE(PumpUntil([&] { return changes >= 4; }));
 }

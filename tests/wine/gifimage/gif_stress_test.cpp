@@ -80,7 +80,7 @@ void Round(TestHost& host, int count) {
         auto image = std::make_unique<TGIFImage>(host.Host());
         image->SetBounds((i % 10) * 10, (i / 10) * 10, 8, 8);
         image->SetAnimate(true);
-        image->OnChange = [&](TGIFImage&) { ++ticks; };
+        image->OnChange = [&](qv::Component&) { ++ticks; };
         ASSERT_TRUE(image->LoadStream(Busy()));
         images.push_back(std::move(image));
     }

@@ -11,7 +11,7 @@ using qv::TTimerEx;
 TEST(TimerFailure, RefusedWindowTimerRaisesNoMoreTimersAvailable) {
     TTimerEx timer;
     timer.SetThreaded(false);
-    timer.SetOnTimer([](TTimerEx&) {});
+    timer.SetOnTimer([](qv::Component&) {});
     ASSERT_NE(timer.Window(), nullptr);
     ASSERT_TRUE(DestroyWindow(timer.Window()));
     std::string message;

@@ -12,10 +12,10 @@ namespace {
 struct TickLog {
     int ticks = 0;
     bool allOnUiThread = true;
-    TTimerEx* sender = nullptr;
+    qv::Component* sender = nullptr;
     TTimerEx::TimerEvent Handler() {
         DWORD ui = GetCurrentThreadId();
-        return [this, ui](TTimerEx& s) {
+        return [this, ui](qv::Component& s) {
             ++ticks;
             sender = &s;
             allOnUiThread = allOnUiThread && GetCurrentThreadId() == ui;
@@ -71,7 +71,7 @@ TEST_P(TimerModes, TicksArriveOnTheUserInterfaceThreadWithTheTimerAsSender) {
     timer.SetOnTimer(log.Handler());
     ASSERT_TRUE(qvtest::PumpUntil([&] { return log.ticks >= 5; }));
     EXPECT_TRUE(log.allOnUiThread);
-    EXPECT_EQ(log.sender, &timer);
+    EXPECT_EQ(log.sender, static_cast<qv::Component*>(&timer));
 }
 
 TEST_P(TimerModes, IntervalZeroGivesNoTicks) {
@@ -110,15 +110,15 @@ TEST_P(TimerModes, IntervalSetByATickTakesEffectForTheNextWait) {
     timer.SetThreaded(Threaded());
     int ticks = 0;
     timer.SetInterval(1);
-    timer.SetOnTimer([&](TTimerEx& t) {
+    timer.SetOnTimer([&](qv::Component&) {
         ++ticks;
-        t.SetInterval(3600000); // an hour: nothing more during this test
+        timer.SetInterval(3600000); // an hour: nothing more during this test
     });
     ASSERT_TRUE(qvtest::PumpUntil([&] { return ticks >= 1; }));
     qvtest::PumpFor(300);
     EXPECT_EQ(ticks, 1);
     // Re-arming restarts the wait with the new interval instead of finishing the hour.
-    timer.SetOnTimer([&](TTimerEx&) { ++ticks; });
+    timer.SetOnTimer([&](qv::Component&) { ++ticks; });
     timer.SetInterval(1);
     EXPECT_TRUE(qvtest::PumpUntil([&] { return ticks >= 3; }));
 }

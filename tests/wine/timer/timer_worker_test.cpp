@@ -13,7 +13,7 @@ using qv::TTimerEx;
 
 TEST(TimerWorker, PriorityFollowsThreadPriorityWhileThreaded) {
     TTimerEx timer;
-    timer.SetOnTimer([](TTimerEx&) {});
+    timer.SetOnTimer([](qv::Component&) {});
     timer.SetInterval(3600000);
     const qv::TThreadPriority all[] = {qv::tpIdle,   qv::tpLowest,  qv::tpLower,       qv::tpNormal,
                                        qv::tpHigher, qv::tpHighest, qv::tpTimeCritical};
@@ -27,7 +27,7 @@ TEST(TimerWorker, RearmResumesNestedPausesCompletely) {
     TTimerEx timer;
     int ticks = 0;
     timer.SetInterval(1);
-    timer.SetOnTimer([&](TTimerEx&) { ++ticks; });
+    timer.SetOnTimer([&](qv::Component&) { ++ticks; });
     qv::TTimerThread* worker = timer.Worker();
     ASSERT_FALSE(worker->Paused());
     worker->Pause();
@@ -55,7 +55,7 @@ TEST(TimerWorker, PauseDropsATickAlreadyHandedOver) {
     TTimerEx timer;
     int ticks = 0;
     timer.SetInterval(1);
-    timer.SetOnTimer([&](TTimerEx&) { ++ticks; });
+    timer.SetOnTimer([&](qv::Component&) { ++ticks; });
     Sleep(100); // no pumping: the worker has handed a tick over and waits for it
     timer.Worker()->Pause();
     qvtest::PumpFor(200);
@@ -77,7 +77,7 @@ TEST_F(ErrorBoxes, ExceptionInAWorkerTickGoesToTheStandardErrorBox) {
     TTimerEx timer;
     int ticks = 0;
     timer.SetInterval(1);
-    timer.SetOnTimer([&](TTimerEx&) {
+    timer.SetOnTimer([&](qv::Component&) {
         if (++ticks == 1)
             throw std::runtime_error("Tick failed");
     });
@@ -93,7 +93,7 @@ TEST_F(ErrorBoxes, ExceptionInAWindowTimerTickGoesToTheStandardErrorBox) {
     timer.SetThreaded(false);
     int ticks = 0;
     timer.SetInterval(1);
-    timer.SetOnTimer([&](TTimerEx&) {
+    timer.SetOnTimer([&](qv::Component&) {
         if (++ticks == 1)
             throw qv::Exception("Window tick failed");
     });
@@ -105,7 +105,7 @@ TEST_F(ErrorBoxes, ExceptionInAWindowTimerTickGoesToTheStandardErrorBox) {
 TEST(TimerWorker, DestructionMidSleepEndsTheWorkerAtOnce) {
     auto timer = std::make_unique<TTimerEx>();
     int ticks = 0;
-    timer->SetOnTimer([&](TTimerEx&) { ++ticks; });
+    timer->SetOnTimer([&](qv::Component&) { ++ticks; });
     timer->SetInterval(3600000); // the worker sleeps for an hour
     qvtest::PumpFor(50);
     DWORD start = GetTickCount();
@@ -118,7 +118,7 @@ TEST(TimerWorker, DestructionWhileATickIsHandedOverDeliversNoTick) {
     auto timer = std::make_unique<TTimerEx>();
     int ticks = 0;
     timer->SetInterval(1);
-    timer->SetOnTimer([&](TTimerEx&) { ++ticks; });
+    timer->SetOnTimer([&](qv::Component&) { ++ticks; });
     Sleep(100); // the worker has posted its tick and waits in the hand-over
     timer.reset();
     qvtest::PumpFor(200); // the stale hand-over message finds no timer
@@ -129,10 +129,10 @@ TEST(TimerWorker, SwitchingToWindowTimerFromInsideAWorkerTick) {
     TTimerEx timer;
     int workerTicks = 0, windowTicks = 0;
     timer.SetInterval(1);
-    timer.SetOnTimer([&](TTimerEx& t) {
-        if (t.Threaded()) {
+    timer.SetOnTimer([&](qv::Component&) {
+        if (timer.Threaded()) {
             ++workerTicks;
-            t.SetThreaded(false); // ends the very worker that handed this tick over
+            timer.SetThreaded(false); // ends the very worker that handed this tick over
         } else {
             ++windowTicks;
         }

@@ -71,6 +71,12 @@ private:
     }
 
     void Report(std::size_t position);
+    void NoteDamage(const std::string& text) {
+        if (image_.damage_.empty()) {
+            image_.damage_ = text;
+        }
+    }
+    void NoteRasterDamage(const std::string& frameName);
     void RowDone(std::size_t position) override { Report(position); }
     void ReadLogicalScreen();
     bool ReadExtension();
@@ -108,7 +114,7 @@ void GifImageData::Parser::ReadLogicalScreen() {
     image_.screenHeight_ = int(Word(8));
     const std::uint8_t flags = At(10);
     if (std::uint64_t(image_.screenWidth_) * std::uint64_t(image_.screenHeight_) >
-        kGifMaxScreenPixels) {
+        image_.Limits.screenPixels) {
         throw GifRefusal("The picture's logical screen is too large (" +
                          SizeText(image_.screenWidth_, image_.screenHeight_) + " pixels)");
     }
@@ -124,6 +130,7 @@ void GifImageData::Parser::ReadLogicalScreen() {
 
 void GifImageData::Parser::Run() {
     ReadLogicalScreen();
+    bool trailer = false;
     for (;;) {
         Report(pos_);
         const std::size_t before = pos_;
@@ -131,20 +138,33 @@ void GifImageData::Parser::Run() {
             const std::uint8_t introducer = data_[pos_];
             if (introducer == '!') {
                 if (!ReadExtension()) {
+                    NoteDamage("Unknown extension at offset " + std::to_string(pos_) +
+                               "; the rest is left out");
                     break;
                 }
             } else if (introducer == ',') {
-                if (image_.frames_.size() >= kGifMaxFrames || ReadFrame() == FrameResult::Stopped) {
+                if (image_.frames_.size() >= kGifMaxFrames) {
+                    NoteDamage("Frames after the 256th are left out");
+                    break;
+                }
+                if (ReadFrame() == FrameResult::Stopped) {
                     break;
                 }
             } else if (introducer == ';') {
                 pos_ = size_;
+                trailer = true;
                 break;
+            } else {
+                NoteDamage("Unknown block at offset " + std::to_string(pos_) +
+                           "; the rest is left out");
             }
         }
         if (pos_ == before || !image_.KeepOnProcessing) {
             break;
         }
+    }
+    if (!trailer && pos_ >= size_) {
+        NoteDamage("The data ends without a trailer");
     }
     Report(pos_);
 
@@ -205,7 +225,9 @@ bool GifImageData::Parser::ReadExtension() {
 // The parse position stands on ",".
 GifImageData::Parser::FrameResult GifImageData::Parser::ReadFrame() {
     if (size_ - pos_ < 10) {
-        pos_ = size_; // the descriptor is cut off: the picture ends here
+        NoteDamage("The data ends inside the descriptor of frame " +
+                   std::to_string(image_.frames_.size() + 1));
+        pos_ = size_; // the picture ends here
         return FrameResult::Stopped;
     }
     std::unique_ptr<GifFrameData> owned = image_.CreateFrame();
@@ -245,20 +267,22 @@ GifImageData::Parser::FrameResult GifImageData::Parser::ReadFrame() {
     const std::uint64_t pixelBytes = pixelStride * height;
     const std::uint64_t maskBytes = f.Transparent ? maskStride * height : 0;
     const std::string frameName = "Frame " + std::to_string(image_.frames_.size() + 1);
-    if (pixelBytes > kGifMaxFrameBytes) {
+    if (pixelBytes > image_.Limits.frameBytes) {
         throw GifRefusal(frameName + " is too large (" + SizeText(width, height) + " pixels)");
     }
     const std::uint64_t right = std::max(coveredWidth_, std::uint64_t(f.Left) + width);
     const std::uint64_t bottom = std::max(coveredHeight_, std::uint64_t(f.Top) + height);
-    if (right * bottom > kGifMaxScreenPixels) {
+    if (right * bottom > image_.Limits.screenPixels) {
         // So far outside the logical screen that covering it would pass the bound: read over.
         pos_ = image_.lzw_->Decode(data_, size_, pos_, RasterTarget{}, nullptr, 0);
+        NoteDamage(frameName + " lies too far outside the logical screen and is left out");
         return FrameResult::Skipped;
     }
     matrixBytes_ += pixelBytes + maskBytes;
-    if (matrixBytes_ > kGifMaxPictureBytes) {
+    if (matrixBytes_ > image_.Limits.pictureBytes) {
         throw GifRefusal("The picture's frames are too large together (more than " +
-                         std::to_string(kGifMaxPictureBytes >> 20) + " MiB at " + frameName + ")");
+                         std::to_string(image_.Limits.pictureBytes >> 20) + " MiB at " + frameName +
+                         ")");
     }
     coveredWidth_ = right;
     coveredHeight_ = bottom;
@@ -281,6 +305,7 @@ GifImageData::Parser::FrameResult GifImageData::Parser::ReadFrame() {
     const bool reportRows = image_.OnProgress && width * height > 100000;
     pos_ = image_.lzw_->Decode(data_, size_, pos_, target, reportRows ? this : nullptr,
                                f.Width > 320 ? 31u : 63u);
+    NoteRasterDamage(frameName);
 
     image_.FrameRead(f);
     image_.globalColorBits_ = std::max(image_.globalColorBits_, f.ColorBits);
@@ -288,6 +313,27 @@ GifImageData::Parser::FrameResult GifImageData::Parser::ReadFrame() {
     image_.anyInterlaced_ = image_.anyInterlaced_ || f.Interlaced;
     image_.frames_.push_back(std::move(owned));
     return FrameResult::Kept;
+}
+
+void GifImageData::Parser::NoteRasterDamage(const std::string& frameName) {
+    const LzwDecoder& lzw = *image_.lzw_;
+    if (lzw.LastCutOff()) {
+        NoteDamage(frameName + ": the image data runs past the end of the data");
+    }
+    switch (lzw.LastOutcome()) {
+    case LzwDecoder::Outcome::Complete:
+    case LzwDecoder::Outcome::NoPixels:
+        break;
+    case LzwDecoder::Outcome::ShortData:
+        NoteDamage(frameName + ": the image data ends before the last pixel");
+        break;
+    case LzwDecoder::Outcome::BadCode:
+        NoteDamage(frameName + ": the image data is corrupt");
+        break;
+    case LzwDecoder::Outcome::BadCodeSize:
+        NoteDamage(frameName + ": the image data has an invalid code size");
+        break;
+    }
 }
 
 GifImageData::GifImageData() : lzw_(std::make_unique<LzwDecoder>()) {}
@@ -321,6 +367,7 @@ bool GifImageData::Decode() {
     GIFStatus = GifNotFinished;
     Clear();
     lastError_.clear();
+    damage_.clear();
     StoredData = WorkBuffer;
     struct Emptier {
         std::vector<std::uint8_t>& buffer;

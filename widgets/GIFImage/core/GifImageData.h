@@ -45,6 +45,7 @@ public:
 
     GifProgressHandler OnProgress;
     bool KeepOnProcessing = true;
+    GifMemoryLimits Limits; // see GifLimits.h
 
     // Parses WorkBuffer into frames. Returns false when it is empty (GIFStatus 2), does not start
     // with "GIF" (GIFStatus stays 3) or exceeds a bound (GIFStatus stays 3, LastError says why);
@@ -67,6 +68,9 @@ public:
     bool AnyInterlaced() const { return anyInterlaced_; }
     // Why the last Decode() returned false, in words; empty after a success.
     const std::string& LastError() const { return lastError_; }
+    // The first damage the last Decode() read over (cut-off or corrupt data, parts left out),
+    // in words; empty when the data was sound.
+    const std::string& Damage() const { return damage_; }
 
 protected:
     // Makes the record for a new frame; a control overrides it to add its bitmaps.
@@ -90,6 +94,7 @@ private:
     bool hasTransparency_ = false;
     bool anyInterlaced_ = false;
     std::string lastError_;
+    std::string damage_;
 };
 
 // Rounds 100 * processed / total to the nearest integer, halves away from zero (as MulDiv);

@@ -24,6 +24,14 @@ constexpr std::uint64_t kGifMaxFrameBytes = 64ull << 20;
 constexpr std::uint64_t kGifMaxPictureBytes = 256ull << 20;
 constexpr std::uint64_t kGifMaxScreenPixels = 64ull << 20;
 constexpr int kGifTableSize = 4096;
+
+// The three memory bounds as a picture applies them; a picture may be given smaller ones (the
+// fuzz target does, to try more inputs per second).
+struct GifMemoryLimits {
+    std::uint64_t frameBytes = kGifMaxFrameBytes;
+    std::uint64_t pictureBytes = kGifMaxPictureBytes;
+    std::uint64_t screenPixels = kGifMaxScreenPixels;
+};
 constexpr int kGifMaxMinCodeSize = 11;
 
 } // namespace qv

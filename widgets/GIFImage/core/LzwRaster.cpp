@@ -95,13 +95,19 @@ struct RowCursor {
 std::size_t LzwDecoder::Decode(const std::uint8_t* data, std::size_t size, std::size_t pos,
                                const RasterTarget& target, RasterProgress* progress,
                                unsigned progressRowMask) {
+    outcome_ = Outcome::ShortData;
+    cutOff_ = true;
     if (pos >= size) {
         return size;
     }
     minCodeSize_ = data[pos++];
     const std::size_t start = pos;
     const std::size_t end = Gather(data, size, pos);
-    if (minCodeSize_ <= kGifMaxMinCodeSize && target.width > 0 && target.height > 0) {
+    if (target.width <= 0 || target.height <= 0) {
+        outcome_ = Outcome::NoPixels;
+    } else if (minCodeSize_ > kGifMaxMinCodeSize) {
+        outcome_ = Outcome::BadCodeSize;
+    } else {
         Place(target, progress, progressRowMask, start);
     }
     return end;
@@ -117,6 +123,7 @@ std::size_t LzwDecoder::Gather(const std::uint8_t* data, std::size_t size, std::
         const std::size_t declared = data[pos++];
         if (declared == 0) {
             blocks_.push_back({bits, pos, true});
+            cutOff_ = false;
             break;
         }
         const std::size_t n = std::min(declared, size - pos);
@@ -194,11 +201,13 @@ void LzwDecoder::Place(const RasterTarget& t, RasterProgress* progress, unsigned
         }
         if (old < 0) {
             if (code >= next) {
-                break; // refers to no entry: corrupt data ends the frame
+                outcome_ = Outcome::BadCode; // refers to no entry: corrupt data ends the frame
+                break;
             }
         } else {
             if (code > next) {
-                break; // beyond the entry being defined: corrupt data ends the frame
+                outcome_ = Outcome::BadCode; // beyond the entry being defined: the frame ends
+                break;
             }
             if (next < kGifTableSize) {
                 const std::uint8_t head = code < next ? first_[code] : first_[old];
@@ -237,6 +246,7 @@ void LzwDecoder::Place(const RasterTarget& t, RasterProgress* progress, unsigned
             if (rows.col == width) {
                 rows.RowDone(pos);
                 if (rows.done) {
+                    outcome_ = Outcome::Complete;
                     return;
                 }
             }
@@ -260,6 +270,7 @@ void LzwDecoder::Place(const RasterTarget& t, RasterProgress* progress, unsigned
                 if (rows.col == width) {
                     rows.RowDone(pos);
                     if (rows.done) {
+                        outcome_ = Outcome::Complete;
                         return;
                     }
                 }

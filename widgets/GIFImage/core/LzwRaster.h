@@ -34,6 +34,15 @@ protected:
 // the largest frame's and stays).
 class LzwDecoder {
 public:
+    // How the last Decode() went.
+    enum class Outcome {
+        Complete,    // every pixel of the frame was placed
+        ShortData,   // the codes ended before the frame was full
+        BadCode,     // a code naming no table entry ended the frame
+        BadCodeSize, // the minimum code size is above 11: nothing was placed
+        NoPixels,    // the frame has width or height 0
+    };
+
     // Decodes the image data at data[pos] (the minimum code size byte, then sub-blocks up to and
     // including the zero terminator) into `target` and returns the position behind the
     // terminator, or `size` when the data ends first. `progress` is told about every completed
@@ -41,6 +50,10 @@ public:
     std::size_t Decode(const std::uint8_t* data, std::size_t size, std::size_t pos,
                        const RasterTarget& target, RasterProgress* progress,
                        unsigned progressRowMask);
+
+    Outcome LastOutcome() const { return outcome_; }
+    // The last Decode()'s sub-blocks ran into the end of the data before their terminator.
+    bool LastCutOff() const { return cutOff_; }
 
 private:
     struct Block {
@@ -55,6 +68,8 @@ private:
     std::vector<std::uint8_t> stream_; // all sub-blocks' bytes, followed by 8 zero bytes
     std::vector<Block> blocks_;
     int minCodeSize_ = 0;
+    Outcome outcome_ = Outcome::Complete;
+    bool cutOff_ = false;
 
     // Table entry k: its string is the string of prefix_[k] (a multiple of 8 bytes long) followed
     // by up to 8 bytes held in chunk_[k]; length_[k] is the string length minus 1.

@@ -1,0 +1,12 @@
+#include "main/ModuleState.h"
+
+bool SettingsChanged = false;
+std::int32_t ConfirmResult = 0;
+TMemoryFigures MemoryFigures;
+std::int32_t LastFreePhysBytes = 0;
+MEMORYSTATUS MemoryStatus{};
+std::string CurrentTemplateName;
+std::uint8_t NameCacheBytes[4] = {0, 0, 0, 0};
+std::uint8_t PathCacheBytes[4] = {0, 0, 0, 0};
+std::unique_ptr<qv::IniFile> ProfileAccessor;
+std::unique_ptr<qv::Registry> RegistryAccessor;

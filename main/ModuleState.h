@@ -1,0 +1,37 @@
+#pragma once
+// Module state of the main window's unit: alive for the whole run, shared by the store, the
+// presets, the sampling, the editors and the save/exit flow.
+#include "framework/IniFile.h"
+#include "framework/Registry.h"
+#include <windows.h>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Memory figures in Kb, as the latest sample left them.
+struct TMemoryFigures {
+    std::int32_t CacheCeilingKb = 0; // upper end of the minimal and maximal disk cache editors
+    std::int32_t TotalPhysKb = 0;
+    std::int32_t FreePhysKb = 0;
+    std::int32_t UsedSwapKb = 0;
+    std::int32_t TotalSwapKb = 0;
+};
+
+// Unsaved changes: raised by edits, box clicks, profiles and "Disable Cache Optimization";
+// cleared at the end of start-up and by a successful save.
+extern bool SettingsChanged;
+// The confirmation dialog's answer: 0 Cancel, 1 Yes, 2 No.
+extern std::int32_t ConfirmResult;
+extern TMemoryFigures MemoryFigures;
+// dwAvailPhys in bytes of the last sample that updated the display.
+extern std::int32_t LastFreePhysBytes;
+// The record GlobalMemoryStatus filled last.
+extern MEMORYSTATUS MemoryStatus;
+// The file-system template in force at start, and the raw bytes of its two values.
+extern std::string CurrentTemplateName;
+extern std::uint8_t NameCacheBytes[4];
+extern std::uint8_t PathCacheBytes[4];
+// The settings store's two accessors, opened by OpenSettingsStore and released by
+// ReleaseSettingsStore: "system.ini" and the registry below HKEY_LOCAL_MACHINE.
+extern std::unique_ptr<qv::IniFile> ProfileAccessor;
+extern std::unique_ptr<qv::Registry> RegistryAccessor;
