@@ -38,9 +38,3 @@ void Tf1::enablemaxcacheClick(qv::Component&) {}
 void Tf1::enablechunkClick(qv::Component&) {}
 void Tf1::enablenamecacheClick(qv::Component&) {}
 
-// ---- save, exit and close (main/SaveExit.cpp) ---------------------------------------------
-void Tf1::save(qv::Component&) {}
-void Tf1::saveexit(qv::Component&) {}
-void Tf1::disablecache(qv::Component&) {}
-void Tf1::FormCloseQuery(qv::Component&, bool&) {}
-void Tf1::FormClose(qv::Component&) {}

@@ -53,18 +53,21 @@ public:
     }
 };
 
-// Runs the dialog modally; `act` runs once the dialog is up (from a posted message).
+std::function<void()> g_pending;
+
+VOID CALLBACK RunPending(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (g_pending) {
+        auto run = std::move(g_pending);
+        g_pending = nullptr;
+        run();
+    }
+}
+
+// Runs the dialog modally; `act` runs once the dialog is up (from a thread timer).
 int RunModal(Dialog& dialog, std::function<void()> act) {
-    static std::function<void()> pending;
-    pending = std::move(act);
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        if (pending) {
-            auto run = std::move(pending);
-            pending = nullptr;
-            run();
-        }
-    });
+    g_pending = std::move(act);
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, &RunPending);
     int result = dialog.ShowModal();
     KillTimer(nullptr, timer);
     return result;
