@@ -66,13 +66,13 @@ TEST_F(StoreLoad, ZeroAndNegativeMaximalSizesCountAsAbsent) {
 }
 
 TEST_F(StoreLoad, AMaximalSizeAboveTheCeilingShowsAndSavesTheCeiling) {
-    Vcache("maxfilecache=2000000\r\n");
+    Vcache("maxfilecache=2147483647\r\n");
     Tf1& f = Start();
     const int ceiling = f.max.Max();
     if (MemoryFigures.CacheCeilingKb > 0) {
         EXPECT_EQ(ceiling, MemoryFigures.CacheCeilingKb);
     }
-    EXPECT_LT(ceiling, 2000000);
+    EXPECT_LT(ceiling, 2147483647);
     EXPECT_TRUE(f.enablemaxcache.Checked());
     EXPECT_EQ(f.max.Position(), ceiling);
     EXPECT_EQ(f.emax.Value(), ceiling);
