@@ -1,4 +1,5 @@
 #include "GaugeTestHost.h"
+#include "main/InformationGauges.h"
 
 GaugeTestHost::GaugeTestHost() {
     static const char* kClass = "QvGaugeTestHost";
@@ -43,18 +44,7 @@ LRESULT CALLBACK GaugeTestHost::Proc(HWND window, UINT message, WPARAM wParam, L
 }
 
 void ConfigureLikeGauge1(qv::TQvProgress& gauge) {
-    gauge.BeginLoading();
-    gauge.SetBounds(55, 39, 428, 24);
-    gauge.Bevel().SetStyleOuter(qv::bvLowered);
-    gauge.SetCaption("Memory");
-    gauge.SetMaxValue(64000);
-    gauge.SetOptionsText(qv::toCaption);
-    gauge.SmallBar().SetHSpace(2);
-    gauge.SmallBar().SetVSpace(2);
-    gauge.SetStyle(qv::pgBar);
-    gauge.SetPosition(40);
-    gauge.SetUserValue(25600);
-    gauge.EndLoading();
+    LayOutInformationGauge(gauge, 39, "Memory");
 }
 
 namespace {
