@@ -4,7 +4,9 @@
 #include "main/core/MonitorSampling.h"
 #include "main/core/Presets.h"
 #include "main/f1.h"
+#include "support/GaugePixels.h"
 #include "support/Pump.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <regex>
@@ -47,6 +49,21 @@ TEST_F(MainWindowMonitor, FirstSampleFillsTheGaugesAndTheCeiling) {
     EXPECT_EQ(form->emin.MaxValue(), m.CacheCeilingKb);
     EXPECT_EQ(form->emax.MaxValue(), m.CacheCeilingKb);
     EXPECT_EQ(MemoryStatus.dwLength, sizeof(MEMORYSTATUS));
+}
+
+TEST_F(MainWindowMonitor, GaugesShowTheSampleOnScreen) {
+    form->Show();
+    qvtest::PumpFor(200);
+    for (qv::TQvProgress* gauge : {form->gauge1.get(), form->gauge2.get()}) {
+        const qvtest::Pixels p = qvtest::ReadWindow(form->GroupBox1.Handle(), gauge->Bounds());
+        EXPECT_EQ(p.at(0, 0), GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_EQ(p.at(427, 23), GetSysColor(COLOR_BTNHIGHLIGHT));
+        // Row 2 lies above the caption: the bar alone, PercentToPixels long.
+        const int bar = qv::PercentToPixels(gauge->Position(), 426);
+        for (int x = 1; x < 427; ++x)
+            ASSERT_EQ(p.at(x, 2), x <= bar ? RGB(0, 0, 0x80) : GetSysColor(COLOR_BTNFACE))
+                << "x " << x << ", bar " << bar;
+    }
 }
 
 TEST_F(MainWindowMonitor, ResourceLabelsInTheirFormats) {
