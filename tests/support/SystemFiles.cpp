@@ -143,6 +143,12 @@ IniModel WithoutKeys(IniModel model, const std::string& section,
     return model;
 }
 
+IniModel ForeignToStore(const std::string& text) {
+    IniModel model = WithoutKeys(ParseIni(text), "vcache", kStoreKeys);
+    std::erase_if(model, [](const auto& s) { return s.first == "vcache" && s.second.empty(); });
+    return model;
+}
+
 std::optional<std::string> IniValue(const IniModel& model, const std::string& section,
                                     const std::string& key) {
     for (const auto& [name, entries] : model) {
@@ -156,21 +162,11 @@ std::optional<std::string> IniValue(const IniModel& model, const std::string& se
 }
 
 void DeleteRegTree(const std::string& path) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return;
-    std::vector<std::string> children;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD size = sizeof name;
-        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        children.emplace_back(name, size);
-    }
-    RegCloseKey(key);
-    for (const auto& child : children)
+    for (const auto& child : RegSubkeys(path))
         DeleteRegTree(path + "\\" + child);
-    Check(RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str()), "RegDeleteKeyA", path);
+    LONG rc = RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str());
+    if (rc != ERROR_FILE_NOT_FOUND)
+        Check(rc, "RegDeleteKeyA", path);
 }
 
 void CreateRegKey(const std::string& path) {

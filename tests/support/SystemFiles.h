@@ -36,6 +36,11 @@ IniModel ParseIni(const std::string& text);
 // The model with the given keys of one section removed (names compared without case).
 IniModel WithoutKeys(IniModel model, const std::string& section,
                      const std::vector<std::string>& keys);
+// The [vcache] keys the program owns, and everything else of a file: what a save must leave
+// as it was (an empty [vcache] section holds nothing, so one left behind or created does not
+// count).
+inline const std::vector<std::string> kStoreKeys = {"minfilecache", "maxfilecache", "chunksize"};
+IniModel ForeignToStore(const std::string& text);
 // The value of a key, or nothing when the section or key is missing.
 std::optional<std::string> IniValue(const IniModel& model, const std::string& section,
                                     const std::string& key);

@@ -6,14 +6,6 @@ using namespace qvtest;
 
 namespace {
 
-const std::vector<std::string> kOwnKeys = {"minfilecache", "maxfilecache", "chunksize"};
-
-IniModel Foreign(const std::string& text) {
-    IniModel model = WithoutKeys(ParseIni(text), "vcache", kOwnKeys);
-    std::erase_if(model, [](const auto& s) { return s.first == "vcache" && s.second.empty(); });
-    return model;
-}
-
 class StoreBadInput : public MainWindowTest {
 protected:
     // Starts with the file, checks what was loaded, saves with every disk-cache box ticked and
@@ -29,7 +21,7 @@ protected:
         f.enablechunk.SetChecked(true);
         EXPECT_EQ(Save(), "");
         const std::string after = ReadSystemIni();
-        EXPECT_EQ(Foreign(after), Foreign(ini));
+        EXPECT_EQ(ForeignToStore(after), ForeignToStore(ini));
         IniModel model = ParseIni(after);
         EXPECT_EQ(IniValue(model, "vcache", "minfilecache"), std::to_string(expectedMin));
         EXPECT_EQ(IniValue(model, "vcache", "chunksize"), std::to_string(f.chunk.Position()));

@@ -5,7 +5,6 @@ using namespace qvtest;
 
 namespace {
 
-const std::vector<std::string> kOwnKeys = {"minfilecache", "maxfilecache", "chunksize"};
 const std::string kOwnTemplateKey = kTemplatePrefix + "Quorvane";
 
 RegValue Binary(std::vector<std::uint8_t> bytes) {
@@ -29,9 +28,9 @@ TEST_F(StoreSave, WithEveryBoxUntickedDeletesTheKeysAndMakesDesktopCurrent) {
     Start();
     EXPECT_EQ(Save(), "");
     IniModel after = ParseIni(ReadSystemIni());
-    for (const auto& key : kOwnKeys)
+    for (const auto& key : kStoreKeys)
         EXPECT_EQ(IniValue(after, "vcache", key), std::nullopt) << key;
-    EXPECT_EQ(after, WithoutKeys(ParseIni(ini), "vcache", kOwnKeys));
+    EXPECT_EQ(after, WithoutKeys(ParseIni(ini), "vcache", kStoreKeys));
     EXPECT_EQ(GetRegValue(kTemplatesKey, ""), TextValue("Desktop"));
     EXPECT_EQ(RegValues(kOwnTemplateKey), ownBefore);
 }
