@@ -14,9 +14,7 @@ namespace {
 
 class Dialog : public ::testing::Test {
 protected:
-    void SetUp() override {
-        qvtest::PrepareMachine(qvtest::Machine{"[vcache]\r\n", "", false, {}, {}});
-    }
+    void SetUp() override { qvtest::PrepareMachine({"[vcache]\r\n", "", {}}); }
     qvtest::MessageBoxRecorder boxes;
 };
 
