@@ -1,0 +1,135 @@
+// A store that refuses to write, on each of the three ways into Save: the menu's Save, Save &
+// Exit, and Yes in the close query. Save ends at the failing step, the flag stays raised, no
+// notice is shown, and the program stays open.
+//
+// system.ini refuses writes for real: the read-only attribute where the system honours it;
+// under Wine running as root it does not (root writes read-only files), and a directory then
+// takes the file's place (the helper reports which). The registry refuses through the key's
+// security: "FS Templates" readable by everyone, writable by nobody.
+#include "DialogDriver.h"
+#include "LockedKey.h"
+#include "Machines.h"
+#include "framework/Application.h"
+#include "main/ModuleState.h"
+#include "support/Recorders.h"
+#include <gtest/gtest.h>
+#include <cstdio>
+#include <memory>
+
+using qvtest::Answer;
+
+namespace {
+
+enum class Refusal { SystemIni, Registry };
+enum class Path { Save, SaveAndExit, ExitYes };
+
+struct FailureCase {
+    Refusal refusal;
+    Path path;
+};
+
+std::string Name(const FailureCase& c) {
+    std::string name = c.refusal == Refusal::SystemIni ? "SystemIni" : "Registry";
+    switch (c.path) {
+    case Path::Save:
+        return name + "OnSave";
+    case Path::SaveAndExit:
+        return name + "OnSaveAndExit";
+    case Path::ExitYes:
+        return name + "OnExitYes";
+    }
+    return name;
+}
+
+class StoreRefuses : public ::testing::TestWithParam<FailureCase> {
+protected:
+    void SetUp() override { qvtest::PrepareMachine(qvtest::DesktopMachine()); }
+    void TearDown() override {
+        locked.reset();
+        qvtest::RestoreSystemIni(qvtest::kStartIni);
+    }
+    void Refuse() {
+        if (GetParam().refusal == Refusal::SystemIni) {
+            std::string how = qvtest::MakeSystemIniUnwritable();
+            std::printf("system.ini made unwritable by: %s\n", how.c_str());
+            ASSERT_FALSE(WritePrivateProfileStringA("vcache", "probe", "1", "system.ini"));
+        } else {
+            locked = std::make_unique<qvtest::LockedKey>(qvtest::kTemplatesKey);
+            ASSERT_TRUE(qvtest::LockedKey::RefusesWrites(qvtest::kTemplatesKey));
+        }
+    }
+    qvtest::MessageBoxRecorder boxes;
+    std::unique_ptr<qvtest::LockedKey> locked;
+};
+
+} // namespace
+
+TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
+    qvtest::ProgramHost program;
+    Tf1& w = program.Window();
+    // Changes in both places: the chunk size row and the File Cache rows.
+    program.Click(w.enablechunk);
+    program.Click(w.enablenamecache);
+    ASSERT_TRUE(SettingsChanged);
+    Refuse();
+    qvtest::Snapshot refused = qvtest::TakeSnapshot();
+
+    std::unique_ptr<qvtest::DialogDriver> driver;
+    switch (GetParam().path) {
+    case Path::Save:
+        program.Command("save1");
+        break;
+    case Path::SaveAndExit:
+        program.Command("savee1");
+        break;
+    case Path::ExitYes:
+        driver = std::make_unique<qvtest::DialogDriver>(std::vector<Answer>{Answer::KeyY});
+        program.Command("Exit1");
+        EXPECT_EQ(driver->Showings(), 1);
+        EXPECT_EQ(ConfirmResult, 1);
+        break;
+    }
+
+    // Only the error box, no reboot notice.
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(boxes.Boxes()[0].caption, " Quorvane");
+    EXPECT_TRUE(SettingsChanged);
+    EXPECT_FALSE(program.Ended());
+    EXPECT_FALSE(qv::Application::Instance().Terminated());
+    EXPECT_TRUE(w.Visible());
+    EXPECT_TRUE(ProfileAccessor); // the close handler did not run
+
+    qvtest::Snapshot after = qvtest::TakeSnapshot();
+    if (GetParam().refusal == Refusal::SystemIni) {
+        // The first step failed: nothing at all was written.
+        EXPECT_EQ(boxes.Boxes()[0].text, "Unable to write to system.ini.");
+        EXPECT_EQ(after.registry, refused.registry);
+    } else {
+        // The three [vcache] steps ran; the template's first write failed.
+        EXPECT_EQ(boxes.Boxes()[0].text, "Failed to set data for ''");
+        qvtest::IniModel ini = qvtest::ParseIni(after.systemIni);
+        EXPECT_EQ(qvtest::IniValue(ini, "vcache", "minfilecache"), "2048");
+        EXPECT_EQ(qvtest::IniValue(ini, "vcache", "chunksize"), "512");
+        EXPECT_EQ(after.registry, refused.registry);
+        EXPECT_FALSE(qvtest::RegKeyExists(qvtest::TemplateKey("Quorvane")));
+    }
+
+    // Once the store writes again, closing still asks, and Yes now saves and ends.
+    locked.reset();
+    qvtest::RestoreSystemIni(qvtest::kStartIni);
+    qvtest::DialogDriver again({Answer::KeyY});
+    program.Command("Exit1");
+    EXPECT_EQ(again.Showings(), 1);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Quorvane"));
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreePaths, StoreRefuses,
+                         ::testing::Values(FailureCase{Refusal::SystemIni, Path::Save},
+                                           FailureCase{Refusal::SystemIni, Path::SaveAndExit},
+                                           FailureCase{Refusal::SystemIni, Path::ExitYes},
+                                           FailureCase{Refusal::Registry, Path::Save},
+                                           FailureCase{Refusal::Registry, Path::SaveAndExit},
+                                           FailureCase{Refusal::Registry, Path::ExitYes}),
+                         [](const auto& info) { return Name(info.param); });
