@@ -1,7 +1,10 @@
 #include "okunit/okform.h"
 #include "main/ModuleState.h"
 #include "okunit/YesPicture.h"
+#include "okunit/core/OkformPicture.h"
+#include "widgets/GIFImage/core/GifDataValue.h"
 #include <array>
+#include <vector>
 
 Tokform* okform = nullptr;
 
@@ -37,6 +40,17 @@ Tokform::Tokform() {
         {BitBtn3, *this, "BitBtn3", 323, 74, 122, 24, 3, "Cancel", nullptr, true, 0},
     }};
     qv::PlaceControls(layout);
+
+    // GIFImage1 on Panel1: its streamed properties, then its "Data" value (the count and the
+    // GIF bytes) and the decode that follows streaming. One transparent frame: drawn masked over
+    // the panel, never animated.
+    GIFImage1.SetName("GIFImage1");
+    GIFImage1.SetBounds(13, 11, 48, 48);
+    GIFImage1.SetAutoSize(true);
+    GIFImage1.SetCenter(true);
+    GIFImage1.ReadDataValue(qv::WriteDataValue(std::vector<std::uint8_t>(
+        qv::kOkformPicture, qv::kOkformPicture + qv::kOkformPictureSize)));
+    GIFImage1.AfterStreaming();
 
     BitBtn1.SetPictures(kYesPicture, kYesPictureDisabled);
     BitBtn1.SetKind(qv::BitButton::Kind::Default);

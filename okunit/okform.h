@@ -3,6 +3,7 @@
 #include "framework/Container.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
+#include "widgets/GIFImage/GIFImage.h"
 
 // The confirmation dialog: asks "Save disk cache settings ?" when the main window closes with
 // unsaved changes. Its three buttons write the answer into ConfirmResult of the main window's
@@ -20,10 +21,8 @@ public:
     qv::BitButton BitBtn2;
     qv::Panel Panel1;
     qv::Label labelok;
+    qv::TGIFImage GIFImage1{Panel1.Graphics()};
     qv::BitButton BitBtn3;
-
-    // The place of the dialog's animated picture GIFImage1 inside Panel1.
-    static constexpr RECT kGIFImage1Bounds{13, 11, 13 + 48, 11 + 48};
 
     // Creates the dialog hidden; the application's main form, which owns it, must exist.
     Tokform();
