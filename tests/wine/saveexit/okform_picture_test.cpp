@@ -29,7 +29,7 @@ COLORREF PixelOf(HWND window, int x, int y) {
 class OkformPicture : public ::testing::Test {
 protected:
     void SetUp() override {
-        qvtest::PrepareMachine(qvtest::Machine{"[vcache]\r\n", "", false, {}, {}});
+        qvtest::PrepareMachine(qvtest::Machine{"[vcache]\r\n", "", {}});
     }
 };
 
