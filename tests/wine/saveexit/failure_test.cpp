@@ -118,6 +118,7 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
     // Once the store writes again, closing still asks, and Yes now saves and ends.
     locked.reset();
     qvtest::RestoreSystemIni(qvtest::kStartIni);
+    driver.reset();
     qvtest::DialogDriver again({Answer::KeyY});
     program.Command("Exit1");
     EXPECT_EQ(again.Showings(), 1);

@@ -123,9 +123,10 @@ TEST_F(Save, SaveAndExitWithNothingChangedShowsTheNoticeAndEnds) {
     qvtest::DialogDriver driver({});
     program.Command("savee1");
     ExpectOneNotice();
-    EXPECT_TRUE(program.Ended());
-    EXPECT_EQ(driver.Showings(), 0); // no close query
-    EXPECT_TRUE(ProfileAccessor);    // and no close handler: the store was not released
+    // The message loop ends; the window was never closed: no close query, no close handler.
+    EXPECT_TRUE(qv::Application::Instance().Terminated());
+    EXPECT_EQ(driver.Showings(), 0);
+    EXPECT_TRUE(ProfileAccessor); // and no close handler: the store was not released
     // Save writes every parameter, changed or not.
     EXPECT_EQ(Vcache("minfilecache"), "2048");
     EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Desktop"));
@@ -169,4 +170,15 @@ TEST_F(Save, FileCacheValuesTypedBeyondTheirRangeAreHeldToItBeforeWriting) {
               (qvtest::RegValue{REG_BINARY, Bytes({0x10, 0x01, 0x02, 0x03})}));
     EXPECT_EQ(Quorvane("NameCache"),
               (qvtest::RegValue{REG_BINARY, Bytes({0x00, 0x18, 0x11, 0x22})}));
+}
+
+TEST_F(Save, SaveAndExitEndsTheApplicationsMessageLoop) {
+    qvtest::PrepareMachine(qvtest::DesktopMachine());
+    qvtest::ProgramHost program;
+    qv::MenuItem* item = program.Window().MainMenu1.FindByName("savee1");
+    PostMessageA(program.Window().Handle(), WM_COMMAND, item->Id(), 0);
+    qv::Application::Instance().Run(); // the program's own loop: returns once it has ended
+    ExpectOneNotice();
+    EXPECT_TRUE(qv::Application::Instance().Terminated());
+    EXPECT_EQ(Vcache("minfilecache"), "2048");
 }
