@@ -159,3 +159,30 @@ TEST_F(CloseQuery, ExitRightAfterSaveAsksNothing) {
     EXPECT_EQ(driver.Showings(), 0);
     EXPECT_TRUE(program.Ended());
 }
+
+TEST_F(CloseQuery, WindowsShuttingDownAsksTooAndACalledOffShutdownKeepsTheAnswer) {
+    qvtest::ProgramHost program;
+    ChangeSomething(program);
+    {
+        qvtest::DialogDriver driver({Answer::ClickCancel});
+        LRESULT mayEnd = SendMessageA(program.Window().Handle(), WM_QUERYENDSESSION, 0, 0);
+        EXPECT_EQ(driver.Showings(), 1);
+        EXPECT_EQ(mayEnd, FALSE); // Cancel refuses the shutdown
+    }
+    {
+        qvtest::DialogDriver driver({Answer::KeyN});
+        LRESULT mayEnd = SendMessageA(program.Window().Handle(), WM_QUERYENDSESSION, 0, 0);
+        EXPECT_EQ(mayEnd, TRUE);
+        EXPECT_EQ(ConfirmResult, 2);
+    }
+    // The shutdown is called off: the program runs on, with No in ConfirmResult.
+    SendMessageA(program.Window().Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(program.Ended());
+    EXPECT_TRUE(program.Window().Visible());
+    // The next dialog closed by its close box acts on that answer: the window closes unsaved.
+    qvtest::DialogDriver driver({Answer::CloseBox});
+    program.Command("Exit1");
+    EXPECT_EQ(driver.Showings(), 1);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_EQ(qvtest::TakeSnapshot(), before);
+}
