@@ -4,8 +4,10 @@
 //
 // system.ini refuses writes for real: the read-only attribute where the system honours it;
 // under Wine running as root it does not (root writes read-only files), and a directory then
-// takes the file's place (the helper reports which). The registry refuses through the key's
-// security: "FS Templates" readable by everyone, writable by nobody.
+// takes the file's place (the helper reports which). The registry refuses in two real ways:
+// through the security of "FS Templates" (readable by everyone, writable by nobody; systems
+// without registry security, Windows 9x, skip this), and through a volatile "FS Templates",
+// below which the program's non-volatile template key cannot be created.
 #include "DialogDriver.h"
 #include "LockedKey.h"
 #include "Machines.h"
@@ -20,7 +22,7 @@ using qvtest::Answer;
 
 namespace {
 
-enum class Refusal { SystemIni, Registry };
+enum class Refusal { SystemIni, RegistrySecurity, VolatileTemplates };
 enum class Path { Save, SaveAndExit, ExitYes };
 
 struct FailureCase {
@@ -29,7 +31,9 @@ struct FailureCase {
 };
 
 std::string Name(const FailureCase& c) {
-    std::string name = c.refusal == Refusal::SystemIni ? "SystemIni" : "Registry";
+    std::string name = c.refusal == Refusal::SystemIni          ? "SystemIni"
+                       : c.refusal == Refusal::RegistrySecurity ? "RegistrySecurity"
+                                                                : "VolatileTemplates";
     switch (c.path) {
     case Path::Save:
         return name + "OnSave";
@@ -48,15 +52,24 @@ protected:
         locked.reset();
         qvtest::RestoreSystemIni(qvtest::kStartIni);
     }
-    void Refuse() {
-        if (GetParam().refusal == Refusal::SystemIni) {
+    // Sets up the refusal; false when this system cannot refuse that way.
+    bool Refuse() {
+        switch (GetParam().refusal) {
+        case Refusal::SystemIni: {
             std::string how = qvtest::MakeSystemIniUnwritable();
             std::printf("system.ini made unwritable by: %s\n", how.c_str());
-            ASSERT_FALSE(WritePrivateProfileStringA("vcache", "probe", "1", "system.ini"));
-        } else {
-            locked = std::make_unique<qvtest::LockedKey>(qvtest::kTemplatesKey);
-            ASSERT_TRUE(qvtest::LockedKey::RefusesWrites(qvtest::kTemplatesKey));
+            EXPECT_FALSE(WritePrivateProfileStringA("vcache", "probe", "1", "system.ini"));
+            return true;
         }
+        case Refusal::RegistrySecurity:
+            locked = std::make_unique<qvtest::LockedKey>(qvtest::kTemplatesKey);
+            return qvtest::LockedKey::RefusesWrites(qvtest::kTemplatesKey);
+        case Refusal::VolatileTemplates:
+            qvtest::MakeKeyVolatile(qvtest::kTemplatesKey);
+            EXPECT_TRUE(qvtest::RefusesSubkey(qvtest::kTemplatesKey, "Quorvane"));
+            return true;
+        }
+        return false;
     }
     qvtest::MessageBoxRecorder boxes;
     std::unique_ptr<qvtest::LockedKey> locked;
@@ -71,7 +84,8 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
     program.Click(w.enablechunk);
     program.Click(w.enablenamecache);
     ASSERT_TRUE(SettingsChanged);
-    Refuse();
+    if (!Refuse())
+        GTEST_SKIP() << "this system keeps no registry security (as Windows 9x)";
     qvtest::Snapshot refused = qvtest::TakeSnapshot();
 
     std::unique_ptr<qvtest::DialogDriver> driver;
@@ -106,18 +120,27 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
         EXPECT_EQ(boxes.Boxes()[0].text, "Unable to write to system.ini.");
         EXPECT_EQ(after.registry, refused.registry);
     } else {
-        // The three [vcache] steps ran; the template's first write failed.
+        // The three [vcache] steps ran; the template's first write that the registry refused
+        // failed: the default value of "FS Templates" itself, or that of the new template key.
         EXPECT_EQ(boxes.Boxes()[0].text, "Failed to set data for ''");
         qvtest::IniModel ini = qvtest::ParseIni(after.systemIni);
         EXPECT_EQ(qvtest::IniValue(ini, "vcache", "minfilecache"), "2048");
         EXPECT_EQ(qvtest::IniValue(ini, "vcache", "chunksize"), "512");
-        EXPECT_EQ(after.registry, refused.registry);
         EXPECT_FALSE(qvtest::RegKeyExists(qvtest::TemplateKey("Quorvane")));
+        auto templates = after.registry.at(qvtest::kTemplatesKey);
+        if (GetParam().refusal == Refusal::RegistrySecurity) {
+            EXPECT_EQ(after.registry, refused.registry);
+        } else {
+            EXPECT_EQ(templates.at(""), qvtest::TextValue("Quorvane"));
+            EXPECT_EQ(after.registry.at(qvtest::TemplateKey("Desktop")),
+                      refused.registry.at(qvtest::TemplateKey("Desktop")));
+        }
     }
 
     // Once the store writes again, closing still asks, and Yes now saves and ends.
     locked.reset();
     qvtest::RestoreSystemIni(qvtest::kStartIni);
+    qvtest::PrepareMachine(qvtest::DesktopMachine());
     driver.reset();
     qvtest::DialogDriver again({Answer::KeyY});
     program.Command("Exit1");
@@ -126,11 +149,15 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
     EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Quorvane"));
 }
 
-INSTANTIATE_TEST_SUITE_P(ThreePaths, StoreRefuses,
-                         ::testing::Values(FailureCase{Refusal::SystemIni, Path::Save},
-                                           FailureCase{Refusal::SystemIni, Path::SaveAndExit},
-                                           FailureCase{Refusal::SystemIni, Path::ExitYes},
-                                           FailureCase{Refusal::Registry, Path::Save},
-                                           FailureCase{Refusal::Registry, Path::SaveAndExit},
-                                           FailureCase{Refusal::Registry, Path::ExitYes}),
-                         [](const auto& info) { return Name(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    ThreePaths, StoreRefuses,
+    ::testing::Values(FailureCase{Refusal::SystemIni, Path::Save},
+                      FailureCase{Refusal::SystemIni, Path::SaveAndExit},
+                      FailureCase{Refusal::SystemIni, Path::ExitYes},
+                      FailureCase{Refusal::RegistrySecurity, Path::Save},
+                      FailureCase{Refusal::RegistrySecurity, Path::SaveAndExit},
+                      FailureCase{Refusal::RegistrySecurity, Path::ExitYes},
+                      FailureCase{Refusal::VolatileTemplates, Path::Save},
+                      FailureCase{Refusal::VolatileTemplates, Path::SaveAndExit},
+                      FailureCase{Refusal::VolatileTemplates, Path::ExitYes}),
+    [](const auto& info) { return Name(info.param); });
