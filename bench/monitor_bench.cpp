@@ -54,14 +54,15 @@ void Measure(const char* what, int iterations, Body body) {
 int main() {
     SteadyPlatform platform;
     ModelDisplay display;
-    qv::MonitorState state;
-    qv::TakeFirstSample(state, platform, display);
+    qv::MemoryFigures figures;
+    std::int64_t lastFree = 0;
+    qv::TakeFirstSample(figures, lastFree, platform, display);
 
     Measure("updatemem tick, free memory unchanged", 10'000'000,
-            [&] { qv::RefreshSample(state, platform, display); });
+            [&] { qv::RefreshSample(figures, lastFree, platform, display); });
     platform.changing = true;
     Measure("updatemem tick, free memory changed", 1'000'000,
-            [&] { qv::RefreshSample(state, platform, display); });
+            [&] { qv::RefreshSample(figures, lastFree, platform, display); });
 
     qv::GaugeModel gauge;
     gauge.SetMaxValue(65536);

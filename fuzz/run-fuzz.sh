@@ -12,7 +12,7 @@ out=${QV_FUZZ_DIR:-$repo/build/fuzz}
 mkdir -p "$out/corpus"
 
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$repo" "$here/gif_decode_fuzzer.cpp" "$repo"/widgets/GIFImage/core/*.cpp \
+    -I"$repo" -I"$repo/tests" "$here/gif_decode_fuzzer.cpp" "$repo"/widgets/GIFImage/core/*.cpp \
     -o "$out/gif_decode_fuzzer"
 
 "$out/gif_decode_fuzzer" -max_total_time="$duration" -rss_limit_mb=2560 -malloc_limit_mb=1024 \

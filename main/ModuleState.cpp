@@ -3,7 +3,7 @@
 bool SettingsChanged = false;
 std::int32_t ConfirmResult = 0;
 TMemoryFigures MemoryFigures;
-std::int32_t LastFreePhysBytes = 0;
+std::int64_t LastFreePhysBytes = 0;
 MEMORYSTATUS MemoryStatus{};
 std::string CurrentTemplateName;
 std::uint8_t NameCacheBytes[4] = {0, 0, 0, 0};

@@ -3,19 +3,15 @@
 // presets, the sampling, the editors and the save/exit flow.
 #include "framework/IniFile.h"
 #include "framework/Registry.h"
+#include "main/core/MonitorSampling.h"
 #include <windows.h>
 #include <cstdint>
 #include <memory>
 #include <string>
 
-// Memory figures in Kb, as the latest sample left them.
-struct TMemoryFigures {
-    std::int32_t CacheCeilingKb = 0; // upper end of the minimal and maximal disk cache editors
-    std::int32_t TotalPhysKb = 0;
-    std::int32_t FreePhysKb = 0;
-    std::int32_t UsedSwapKb = 0;
-    std::int32_t TotalSwapKb = 0;
-};
+// Memory figures in Kb, as the latest sample left them (CacheCeilingKb: the upper end of the
+// minimal and maximal disk cache editors).
+using TMemoryFigures = qv::MemoryFigures;
 
 // Unsaved changes: raised by edits, box clicks, profiles and "Disable Cache Optimization";
 // cleared at the end of start-up and by a successful save.
@@ -23,8 +19,9 @@ extern bool SettingsChanged;
 // The confirmation dialog's answer: 0 Cancel, 1 Yes, 2 No.
 extern std::int32_t ConfirmResult;
 extern TMemoryFigures MemoryFigures;
-// dwAvailPhys in bytes of the last sample that updated the display.
-extern std::int32_t LastFreePhysBytes;
+// dwAvailPhys in bytes of the last sample that updated the display (64-bit: the sample is, where
+// the system reports memory beyond 4 GB).
+extern std::int64_t LastFreePhysBytes;
 // The record GlobalMemoryStatus filled last.
 extern MEMORYSTATUS MemoryStatus;
 // The file-system template in force at start, and the raw bytes of its two values.

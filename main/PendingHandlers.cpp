@@ -2,7 +2,6 @@
 // editors, the tuning presets, the save/exit and the monitor work. Until then they do nothing.
 // Whoever implements one deletes it here and defines it in their own file (main/Editors.cpp,
 // main/Presets.cpp, main/SaveExit.cpp, main/Sampling.cpp, main/SettingsStore.cpp).
-#include "main/Sampling.h"
 #include "main/SettingsStore.h"
 #include "main/f1.h"
 
@@ -12,11 +11,6 @@ void LoadTemplateSettings(Tf1&) {}
 void LoadVcacheSettings(Tf1&) {}
 void SaveSettings(Tf1&) {}
 void ReleaseSettingsStore(Tf1&) {}
-
-// ---- memory and resource sampling (main/Sampling.cpp) -------------------------------------
-void TakeFirstMemorySample(Tf1&) {}
-void ShowResourceLabels(Tf1&) {}
-void Tf1::updatemem(qv::Component&) {}
 
 // ---- setting editors (main/Editors.cpp) ---------------------------------------------------
 void Tf1::eminChange(qv::Component&) {}
@@ -44,21 +38,3 @@ void Tf1::enablemaxcacheClick(qv::Component&) {}
 void Tf1::enablechunkClick(qv::Component&) {}
 void Tf1::enablenamecacheClick(qv::Component&) {}
 
-// ---- tuning presets (main/Presets.cpp) ----------------------------------------------------
-void Tf1::win95standard(qv::Component&) {}
-void Tf1::win95cdwriter(qv::Component&) {}
-void Tf1::win95poweruser(qv::Component&) {}
-void Tf1::win95lowmem(qv::Component&) {}
-void Tf1::win95quake(qv::Component&) {}
-void Tf1::win98standard(qv::Component&) {}
-void Tf1::win98cdwriter(qv::Component&) {}
-void Tf1::win98poweruser(qv::Component&) {}
-void Tf1::win98lowmem(qv::Component&) {}
-void Tf1::win98quake(qv::Component&) {}
-
-// ---- save, exit and close (main/SaveExit.cpp) ---------------------------------------------
-void Tf1::save(qv::Component&) {}
-void Tf1::saveexit(qv::Component&) {}
-void Tf1::disablecache(qv::Component&) {}
-void Tf1::FormCloseQuery(qv::Component&, bool&) {}
-void Tf1::FormClose(qv::Component&) {}

@@ -12,6 +12,7 @@
 #include "framework/SpinEdit.h"
 #include "framework/Timer.h"
 #include "framework/TrackBar.h"
+#include "widgets/gauge/QvProgress.h"
 #include <memory>
 #include <string>
 
@@ -35,10 +36,10 @@ public:
     qv::Picture Image1;
     // The gauges (TQvProgress, 55,39,428,24 and 55,89,428,24 in GroupBox1): window-less
     // controls on GroupBox1.Graphics(), created with their layout by the monitor's code.
-    std::unique_ptr<qv::GraphicControl> gauge1;
+    std::unique_ptr<qv::TQvProgress> gauge1;
     qv::Label lb2;
     qv::Picture Image2;
-    std::unique_ptr<qv::GraphicControl> gauge2;
+    std::unique_ptr<qv::TQvProgress> gauge2;
     qv::Label Label7;
     qv::Bevel Bevel2{GroupBox1.Graphics()};
     qv::Label systemlabel;

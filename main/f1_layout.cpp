@@ -1,6 +1,7 @@
 // The main window's layout: every control with its position (pixels at 96 dpi, relative to its
 // box), tab order, caption, font, start state and ranges.
 #include "main/f1.h"
+#include "main/InformationGauges.h"
 #include "main/resource.h"
 
 namespace {
@@ -72,7 +73,7 @@ void Tf1::CreateControls() {
     Bevel1.SetBounds(2, 0, 493, 2);
     Bevel2.SetShape(qv::Bevel::Shape::Box);
     Bevel2.SetBounds(55, 138, 428, 24);
-    // gauge1 (55, 39, 428, 24) and gauge2 (55, 89, 428, 24) are placed by the monitor's code.
+    CreateInformationGauges(*this); // gauge1 and gauge2
 
     Image1.SetIconResource(IDI_MEMORY);
     Image2.SetIconResource(IDI_DISK);

@@ -38,15 +38,14 @@ std::string ResourceLabel(ResourceKind kind, std::optional<std::uint16_t> percen
     return text;
 }
 
-void TakeFirstSample(MonitorState& state, MonitorPlatform& platform, MonitorDisplay& display) {
+void TakeFirstSample(MemoryFigures& f, std::int64_t& lastFreePhysBytes, MonitorPlatform& platform,
+                     MonitorDisplay& display) {
     const MemorySample s = platform.QueryMemory();
-    state.latest = s;
-    MemoryFigures& f = state.figures;
     f.TotalPhysKb = BytesToKbRounded(Signed(s.totalPhys));
     f.FreePhysKb = BytesToKbRounded(Signed(s.availPhys));
     f.TotalSwapKb = BytesToKbRounded(Signed(s.totalPageFile));
     f.UsedSwapKb = BytesToKbRounded(UsedSwapBytes(s));
-    state.lastFreePhysBytes = Signed(s.availPhys);
+    lastFreePhysBytes = Signed(s.availPhys);
 
     display.SetGaugeMaxValue(MonitorGauge::Memory, f.TotalPhysKb);
     display.SetGaugeUserValue(MonitorGauge::Memory, f.FreePhysKb);
@@ -62,15 +61,14 @@ void ShowResourceFigures(MonitorPlatform& platform, MonitorDisplay& display) {
         display.SetResourceLabel(kind, ResourceLabel(kind, platform.QueryFreeResources(kind)));
 }
 
-bool RefreshSample(MonitorState& state, MonitorPlatform& platform, MonitorDisplay& display) {
+bool RefreshSample(MemoryFigures& f, std::int64_t& lastFreePhysBytes, MonitorPlatform& platform,
+                   MonitorDisplay& display) {
     const MemorySample s = platform.QueryMemory();
-    state.latest = s;
-    if (Signed(s.availPhys) == state.lastFreePhysBytes)
+    if (Signed(s.availPhys) == lastFreePhysBytes)
         return false;
 
-    MemoryFigures& f = state.figures;
     f.FreePhysKb = BytesToKbTruncated(Signed(s.availPhys));
-    state.lastFreePhysBytes = Signed(s.availPhys);
+    lastFreePhysBytes = Signed(s.availPhys);
     f.TotalSwapKb = BytesToKbTruncated(Signed(s.totalPageFile));
     f.UsedSwapKb = BytesToKbTruncated(UsedSwapBytes(s));
 

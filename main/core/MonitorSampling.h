@@ -48,31 +48,24 @@ public:
     virtual void SetCacheCeiling(std::int32_t ceilingKb) = 0;
 };
 
-// The monitor's module state.
-struct MonitorState {
-    MemoryFigures figures;
-    // Free physical memory in bytes of the last sample that updated the display.
-    std::int64_t lastFreePhysBytes = 0;
-    // The latest memory sample (every query refills it).
-    MemorySample latest;
-};
-
 // "31540 Kb / 65536 Kb"
 std::string GaugeCaption(std::int32_t valueKb, std::int32_t totalKb);
 // "System: 83 %", "GDI: 76 %", "User: 90 %"; "System: n/a" where there is no figure.
 std::string ResourceLabel(ResourceKind kind, std::optional<std::uint16_t> percent);
 
 // The first sample at creation: figures rounded, both gauges filled (maximum before value),
-// then the cache ceiling.
-void TakeFirstSample(MonitorState& state, MonitorPlatform& platform, MonitorDisplay& display);
+// then the cache ceiling. lastFreePhysBytes takes the free physical memory in bytes.
+void TakeFirstSample(MemoryFigures& figures, std::int64_t& lastFreePhysBytes,
+                     MonitorPlatform& platform, MonitorDisplay& display);
 
 // The three resource labels, system, GDI, user. A failing query raises and leaves that label
 // and the later ones as they were.
 void ShowResourceFigures(MonitorPlatform& platform, MonitorDisplay& display);
 
-// One refresh tick: nothing happens unless free physical memory changed since the last shown
-// sample; then the figures are truncated, the gauges and the labels refreshed. Returns whether
-// the display was refreshed.
-bool RefreshSample(MonitorState& state, MonitorPlatform& platform, MonitorDisplay& display);
+// One refresh tick: nothing happens unless free physical memory differs from lastFreePhysBytes,
+// the sample that last updated the display; then the figures are truncated, the gauges and the
+// labels refreshed. Returns whether the display was refreshed.
+bool RefreshSample(MemoryFigures& figures, std::int64_t& lastFreePhysBytes,
+                   MonitorPlatform& platform, MonitorDisplay& display);
 
 } // namespace qv

@@ -80,9 +80,8 @@ public:
             }
             v = NextPixel();
         }
-        while (v >= 0) {
-            v = NextPixel(); // the rest is read and dropped
-        }
+        // The rest of the codes would be read and dropped, which ends behind the terminator (or
+        // at the end of the data) in every case; skipping there directly is the same and quick.
         if (!terminatorSeen_) {
             SkipToTerminator();
         }

@@ -78,13 +78,17 @@ class Sampling : public ::testing::Test {
 protected:
     FakePlatform platform;
     FakeDisplay display;
-    qv::MonitorState state;
+    qv::MemoryFigures figures;
+    std::int64_t lastFree = 0;
+
+    void First() { qv::TakeFirstSample(figures, lastFree, platform, display); }
+    bool Refresh() { return qv::RefreshSample(figures, lastFree, platform, display); }
 
     void SetUp() override { platform.memory = {64 * kMb, 31540 * 1024, 100 * kMb, 60 * kMb}; }
 };
 
 TEST_F(Sampling, FirstSampleFillsGaugesInOrderThenTheCeiling) {
-    qv::TakeFirstSample(state, platform, display);
+    First();
     const std::vector<std::string> expected = {
         "g1.MaxValue=65536",  "g1.UserValue=31540", "g1.Caption=31540 Kb / 65536 Kb",
         "g2.MaxValue=102400", "g2.UserValue=40960", "g2.Caption=40960 Kb / 102400 Kb",
@@ -94,10 +98,9 @@ TEST_F(Sampling, FirstSampleFillsGaugesInOrderThenTheCeiling) {
     EXPECT_EQ(display.memory.Position(), 48);
     EXPECT_EQ(display.memory.UserValue(), 31540);
     EXPECT_EQ(display.swap.Position(), 40);
-    EXPECT_EQ(state.figures.TotalPhysKb, 65536);
-    EXPECT_EQ(state.figures.CacheCeilingKb, 33150);
-    EXPECT_EQ(state.lastFreePhysBytes, 31540 * 1024);
-    EXPECT_EQ(state.latest.totalPhys, 64 * kMb);
+    EXPECT_EQ(figures.TotalPhysKb, 65536);
+    EXPECT_EQ(figures.CacheCeilingKb, 33150);
+    EXPECT_EQ(lastFree, 31540 * 1024);
     EXPECT_TRUE(platform.resourceQueries.empty()) << "labels come later, after the [vcache] keys";
 }
 
@@ -121,43 +124,43 @@ TEST_F(Sampling, LabelsWithoutAFigureSayNotAvailable) {
 
 TEST_F(Sampling, FirstSampleRoundsAndRefreshTruncates) {
     platform.memory = {64 * kMb, 1536, 3584, 0};
-    qv::TakeFirstSample(state, platform, display);
-    EXPECT_EQ(state.figures.FreePhysKb, 2);
-    EXPECT_EQ(state.figures.TotalSwapKb, 4);
-    EXPECT_EQ(state.figures.UsedSwapKb, 4);
+    First();
+    EXPECT_EQ(figures.FreePhysKb, 2);
+    EXPECT_EQ(figures.TotalSwapKb, 4);
+    EXPECT_EQ(figures.UsedSwapKb, 4);
 
     platform.memory = {64 * kMb, 1537, 3584, 1024};
-    EXPECT_TRUE(qv::RefreshSample(state, platform, display));
-    EXPECT_EQ(state.figures.FreePhysKb, 1);
-    EXPECT_EQ(state.figures.TotalSwapKb, 3);
-    EXPECT_EQ(state.figures.UsedSwapKb, 2);
+    EXPECT_TRUE(Refresh());
+    EXPECT_EQ(figures.FreePhysKb, 1);
+    EXPECT_EQ(figures.TotalSwapKb, 3);
+    EXPECT_EQ(figures.UsedSwapKb, 2);
     EXPECT_EQ(display.captions[0], "1 Kb / 65536 Kb");
     EXPECT_EQ(display.captions[1], "2 Kb / 3 Kb");
 }
 
 TEST_F(Sampling, UnchangedFreeMemoryRefreshesNothing) {
-    qv::TakeFirstSample(state, platform, display);
+    First();
     qv::ShowResourceFigures(platform, display);
     display.calls.clear();
     platform.resourceQueries.clear();
 
     platform.memory.availPageFile = 10 * kMb; // swap use changed, free memory did not
     platform.percent[ResourceKind::Gdi] = 12;
-    EXPECT_FALSE(qv::RefreshSample(state, platform, display));
+    EXPECT_FALSE(Refresh());
     EXPECT_TRUE(display.calls.empty());
     EXPECT_TRUE(platform.resourceQueries.empty());
     EXPECT_EQ(display.labels[1], "GDI: 76 %");
-    EXPECT_EQ(state.latest.availPageFile, 10 * kMb) << "the record still holds the latest sample";
+    EXPECT_EQ(platform.memoryQueries, 2) << "one query per tick all the same";
 }
 
 TEST_F(Sampling, RefreshUpdatesGaugesAndLabelsButNotTheTotals) {
-    qv::TakeFirstSample(state, platform, display);
+    First();
     display.calls.clear();
     platform.memory.availPhys = 20000 * 1024 + 1000;
     platform.memory.totalPhys = 128 * kMb; // ignored on refresh
     platform.memory.totalPageFile = 200 * kMb;
     platform.percent[ResourceKind::Gdi] = 12;
-    EXPECT_TRUE(qv::RefreshSample(state, platform, display));
+    EXPECT_TRUE(Refresh());
     const std::vector<std::string> expected = {
         "g1.UserValue=20000",
         "g1.Caption=20000 Kb / 65536 Kb",
@@ -169,15 +172,15 @@ TEST_F(Sampling, RefreshUpdatesGaugesAndLabelsButNotTheTotals) {
         "label=User: 90 %",
     };
     EXPECT_EQ(display.calls, expected);
-    EXPECT_EQ(state.figures.TotalPhysKb, 65536);
-    EXPECT_EQ(state.figures.CacheCeilingKb, 33150);
+    EXPECT_EQ(figures.TotalPhysKb, 65536);
+    EXPECT_EQ(figures.CacheCeilingKb, 33150);
     EXPECT_EQ(display.memory.MaxValue(), 65536);
     EXPECT_EQ(display.memory.Position(), 31);
 }
 
 TEST_F(Sampling, NoSwapFileKeepsTheOldMaximumAndShowsAnEmptyBar) {
     platform.memory = {64 * kMb, 31540 * 1024, 0, 0};
-    qv::TakeFirstSample(state, platform, display);
+    First();
     EXPECT_EQ(display.swap.MaxValue(), 64000);
     EXPECT_EQ(display.swap.UserValue(), 0);
     EXPECT_EQ(display.swap.Position(), 0);
@@ -185,38 +188,38 @@ TEST_F(Sampling, NoSwapFileKeepsTheOldMaximumAndShowsAnEmptyBar) {
 }
 
 TEST_F(Sampling, NegativeUsedSwapLeavesTheBarButShowsTheFigure) {
-    qv::TakeFirstSample(state, platform, display);
+    First();
     platform.memory.availPhys += 4096;
     platform.memory.availPageFile = platform.memory.totalPageFile + 2048;
-    qv::RefreshSample(state, platform, display);
+    Refresh();
     EXPECT_EQ(display.swap.UserValue(), 40960);
     EXPECT_EQ(display.captions[1], "-2 Kb / 102400 Kb");
 }
 
 TEST_F(Sampling, FailingResourceQueryLeavesThatLabelAndTheLaterOnes) {
-    qv::TakeFirstSample(state, platform, display);
+    First();
     qv::ShowResourceFigures(platform, display);
     platform.percent = {
         {ResourceKind::System, 50}, {ResourceKind::Gdi, 51}, {ResourceKind::User, 52}};
     platform.failOnKind = static_cast<int>(ResourceKind::Gdi);
     platform.memory.availPhys -= 8192;
-    EXPECT_THROW(qv::RefreshSample(state, platform, display), qv::Exception);
+    EXPECT_THROW(Refresh(), qv::Exception);
     EXPECT_EQ(display.labels[0], "System: 50 %");
     EXPECT_EQ(display.labels[1], "GDI: 76 %");
     EXPECT_EQ(display.labels[2], "User: 90 %");
-    EXPECT_EQ(state.lastFreePhysBytes, static_cast<std::int64_t>(platform.memory.availPhys));
+    EXPECT_EQ(lastFree, static_cast<std::int64_t>(platform.memory.availPhys));
     // The next tick with the same free memory does nothing, not even a retry.
     platform.failOnKind = -1;
-    EXPECT_FALSE(qv::RefreshSample(state, platform, display));
+    EXPECT_FALSE(Refresh());
     EXPECT_EQ(display.labels[1], "GDI: 76 %");
 }
 
 TEST_F(Sampling, LargeMemoryShowsRealFigures) {
     platform.memory = {8ULL << 30, 6ULL << 30, 12ULL << 30, 4ULL << 30};
-    qv::TakeFirstSample(state, platform, display);
+    First();
     EXPECT_EQ(display.captions[0], "6291456 Kb / 8388608 Kb");
     EXPECT_EQ(display.captions[1], "8388608 Kb / 12582912 Kb");
-    EXPECT_EQ(state.figures.CacheCeilingKb, 4243200);
+    EXPECT_EQ(figures.CacheCeilingKb, 4243200);
     EXPECT_EQ(display.memory.Position(), 75);
 }
 

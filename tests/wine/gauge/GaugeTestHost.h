@@ -1,7 +1,7 @@
 #pragma once
 #include "framework/GraphicControl.h"
+#include "support/GaugePixels.h"
 #include "widgets/gauge/QvProgress.h"
-#include <vector>
 #include <windows.h>
 
 // A plain top-level window that paints its background in the button-face colour and then its
@@ -21,15 +21,3 @@ private:
 
 // The gauge as the program's layout configures gauge1 (bar style, caption, lowered bevel).
 void ConfigureLikeGauge1(qv::TQvProgress& gauge);
-
-// Draws a gauge into a 32-bit bitmap of its size and returns the pixels, row by row.
-struct Pixels {
-    int width = 0, height = 0;
-    std::vector<COLORREF> data;
-    COLORREF at(int x, int y) const { return data[static_cast<size_t>(y) * width + x]; }
-    bool operator==(const Pixels&) const = default;
-};
-Pixels Render(qv::TQvProgress& gauge);
-
-// Pixels of a window's client area, read back from the screen.
-Pixels ReadWindow(HWND window, const RECT& area);

@@ -5,19 +5,14 @@
 namespace {
 
 using qv::TQvProgress;
+using qvtest::CountColour;
+using qvtest::Pixels;
+using qvtest::Render;
 
 const COLORREF kNavy = RGB(0, 0, 0x80);
 
 COLORREF Sys(int index) {
     return GetSysColor(index);
-}
-
-int CountColour(const Pixels& p, const RECT& area, COLORREF colour) {
-    int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            n += p.at(x, y) == colour;
-    return n;
 }
 
 class GaugePaint : public ::testing::Test {

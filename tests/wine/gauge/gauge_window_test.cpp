@@ -4,6 +4,8 @@
 namespace {
 
 using qv::TQvProgress;
+using qvtest::Pixels;
+using qvtest::ReadWindow;
 
 void Pump() {
     MSG msg;

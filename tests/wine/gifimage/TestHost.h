@@ -2,7 +2,7 @@
 // A real top-level window that hosts window-less controls the way the program's panels do:
 // it paints its own background (a plain colour) first, then the controls.
 #include "framework/GraphicControl.h"
-#include "support/MessagePump.h"
+#include "support/Pump.h"
 #include <windows.h>
 
 namespace qvtest {

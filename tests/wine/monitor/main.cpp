@@ -1,3 +1,4 @@
+#include "framework/Application.h"
 #include "framework/core/FpuPrecision.h"
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@ std::uint16_t g_startupControlWord = 0;
 
 int main(int argc, char** argv) {
     g_startupControlWord = qv::X87ControlWord();
+    qv::Application::Instance().Initialize();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

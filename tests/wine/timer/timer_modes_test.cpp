@@ -1,6 +1,6 @@
 // TTimerEx in both modes: defaults, ticks on the user-interface thread, silence when disabled
 // or at interval 0, and re-arming when the interval changes.
-#include "support/MessagePump.h"
+#include "support/Pump.h"
 #include "widgets/TimerEx/TimerEx.h"
 #include "widgets/TimerEx/TimerThread.h"
 #include <gtest/gtest.h>

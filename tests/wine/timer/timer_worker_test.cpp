@@ -1,8 +1,8 @@
 // The worker thread: priorities, nested pauses, errors in handed-over ticks, and ending the
 // worker with no further tick, whatever it is doing at the time.
 #include "framework/Exceptions.h"
-#include "framework/MessageBox.h"
-#include "support/MessagePump.h"
+#include "support/Pump.h"
+#include "support/Recorders.h"
 #include "widgets/TimerEx/TimerEx.h"
 #include "widgets/TimerEx/TimerThread.h"
 #include <gtest/gtest.h>
@@ -65,11 +65,7 @@ TEST(TimerWorker, PauseDropsATickAlreadyHandedOver) {
 namespace {
 class ErrorBoxes : public ::testing::Test {
 protected:
-    void SetUp() override {
-        qvtest::ShownBoxes().clear();
-        qv::SetMessageBoxHook(qvtest::RecordBox);
-    }
-    void TearDown() override { qv::SetMessageBoxHook(nullptr); }
+    qvtest::MessageBoxRecorder recorder;
 };
 } // namespace
 
@@ -82,10 +78,10 @@ TEST_F(ErrorBoxes, ExceptionInAWorkerTickGoesToTheStandardErrorBox) {
             throw std::runtime_error("Tick failed");
     });
     ASSERT_TRUE(qvtest::PumpUntil([&] { return ticks >= 3; })); // the worker goes on
-    ASSERT_EQ(qvtest::ShownBoxes().size(), 1u);
-    EXPECT_EQ(qvtest::ShownBoxes()[0].text, "Tick failed.");
-    EXPECT_EQ(qvtest::ShownBoxes()[0].caption, " Quorvane");
-    EXPECT_EQ(qvtest::ShownBoxes()[0].flags, UINT(MB_OK | MB_ICONSTOP));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, "Tick failed.");
+    EXPECT_EQ(recorder.Boxes()[0].caption, " Quorvane");
+    EXPECT_EQ(recorder.Boxes()[0].flags, UINT(MB_OK | MB_ICONSTOP));
 }
 
 TEST_F(ErrorBoxes, ExceptionInAWindowTimerTickGoesToTheStandardErrorBox) {
@@ -98,8 +94,8 @@ TEST_F(ErrorBoxes, ExceptionInAWindowTimerTickGoesToTheStandardErrorBox) {
             throw qv::Exception("Window tick failed");
     });
     ASSERT_TRUE(qvtest::PumpUntil([&] { return ticks >= 2; }));
-    ASSERT_EQ(qvtest::ShownBoxes().size(), 1u);
-    EXPECT_EQ(qvtest::ShownBoxes()[0].text, "Window tick failed.");
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, "Window tick failed.");
 }
 
 TEST(TimerWorker, DestructionMidSleepEndsTheWorkerAtOnce) {

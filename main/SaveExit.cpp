@@ -1,0 +1,58 @@
+// How edited settings leave the program and how it ends: Save, Save & Exit, Disable Cache
+// Optimization, the close query with the confirmation dialog, and the close handler.
+#include "framework/Application.h"
+#include "framework/MessageBox.h"
+#include "main/ModuleState.h"
+#include "main/SettingsStore.h"
+#include "main/SaveExit.h"
+#include "main/f1.h"
+#include "okunit/okform.h"
+
+void ShowRebootNotice() {
+    qv::ShowMessageBox(qv::Application::Instance().Window(), kRebootNoticeText,
+                       kRebootNoticeCaption, MB_ICONINFORMATION | MB_OK);
+}
+
+// A store error ends Save where it happens: what was written stays written, the flag stays
+// raised and no notice is shown; the error goes on to the standard error box.
+void Tf1::save(qv::Component&) {
+    SaveSettings(*this);
+    SettingsChanged = false;
+    ShowRebootNotice();
+}
+
+// The application ends once this handler has returned; the close query and the close handler
+// do not run. A failed save leaves the program open.
+void Tf1::saveexit(qv::Component& sender) {
+    save(sender);
+    qv::Application::Instance().Terminate();
+}
+
+// Each box whose state changes runs its click handler, which disables its row and raises the
+// flag; the flag is raised in any case. Nothing is written until the next Save.
+void Tf1::disablecache(qv::Component&) {
+    enablemincache.SetChecked(false);
+    enablemaxcache.SetChecked(false);
+    enablechunk.SetChecked(false);
+    enablenamecache.SetChecked(false);
+    SettingsChanged = true;
+}
+
+// canClose comes in as true. An error in the Yes path's Save leaves this handler by exception,
+// so the form's Close stops before closing and the window stays open.
+void Tf1::FormCloseQuery(qv::Component& sender, bool& canClose) {
+    if (!SettingsChanged)
+        return;
+    okform->ShowModal();
+    if (ConfirmResult == 0) {
+        canClose = false;
+        return;
+    }
+    canClose = true;
+    if (ConfirmResult == 1)
+        save(sender);
+}
+
+void Tf1::FormClose(qv::Component&) {
+    ReleaseSettingsStore(*this);
+}

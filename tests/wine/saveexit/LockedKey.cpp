@@ -1,0 +1,58 @@
+#include "LockedKey.h"
+#include <aclapi.h>
+#include <stdexcept>
+
+namespace qvtest {
+
+namespace {
+
+HKEY OpenForSecurity(const std::string& path, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &key) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot open " + path + " to change its security");
+    return key;
+}
+
+} // namespace
+
+LockedKey::LockedKey(std::string path) : path_(std::move(path)) {
+    HKEY key = OpenForSecurity(path_, READ_CONTROL | WRITE_DAC);
+    GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                    &originalDacl_, nullptr, &original_);
+    EXPLICIT_ACCESS_A readOnly{};
+    readOnly.grfAccessPermissions = KEY_READ;
+    readOnly.grfAccessMode = SET_ACCESS;
+    readOnly.grfInheritance = NO_INHERITANCE;
+    readOnly.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+    readOnly.Trustee.ptstrName = const_cast<char*>("EVERYONE");
+    PACL acl = nullptr;
+    SetEntriesInAclA(1, &readOnly, nullptr, &acl);
+    DWORD result = SetSecurityInfo(key, SE_REGISTRY_KEY,
+                                   DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                   nullptr, nullptr, acl, nullptr);
+    LocalFree(acl);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS)
+        throw std::runtime_error("cannot lock " + path_);
+}
+
+LockedKey::~LockedKey() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path_.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+        SetSecurityInfo(key, SE_REGISTRY_KEY,
+                        DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                        nullptr, originalDacl_, nullptr);
+        RegCloseKey(key);
+    }
+    LocalFree(original_);
+}
+
+bool LockedKey::RefusesWrites(const std::string& path) {
+    HKEY key = nullptr;
+    LONG open = RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_WRITE, &key);
+    if (open == ERROR_SUCCESS)
+        RegCloseKey(key);
+    return open == ERROR_ACCESS_DENIED;
+}
+
+} // namespace qvtest
