@@ -4,6 +4,7 @@
 #include "framework/IniFile.h"
 #include "framework/Registry.h"
 #include "main/core/MonitorSampling.h"
+#include "main/core/TemplateBytes.h"
 #include <windows.h>
 #include <cstdint>
 #include <memory>
@@ -26,8 +27,8 @@ extern std::int64_t LastFreePhysBytes;
 extern MEMORYSTATUS MemoryStatus;
 // The file-system template in force at start, and the raw bytes of its two values.
 extern std::string CurrentTemplateName;
-extern std::uint8_t NameCacheBytes[4];
-extern std::uint8_t PathCacheBytes[4];
+extern qv::TemplateBytes NameCacheBytes;
+extern qv::TemplateBytes PathCacheBytes;
 // The settings store's two accessors, opened by OpenSettingsStore and released by
 // ReleaseSettingsStore: "system.ini" and the registry below HKEY_LOCAL_MACHINE.
 extern std::unique_ptr<qv::IniFile> ProfileAccessor;

@@ -195,8 +195,12 @@ void SetRegValue(const std::string& path, const std::string& name, DWORD type,
     Check(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                           &key, nullptr),
           "RegCreateKeyExA", path);
-    LONG rc =
-        RegSetValueExA(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    // Windows 9x measures REG_SZ data with strlen and refuses a null pointer: keep a zero byte
+    // behind the data so both kinds of system store exactly the bytes given.
+    std::vector<std::uint8_t> terminated(data);
+    terminated.push_back(0);
+    LONG rc = RegSetValueExA(key, name.c_str(), 0, type, terminated.data(),
+                             static_cast<DWORD>(data.size()));
     RegCloseKey(key);
     Check(rc, "RegSetValueExA", path + " " + name);
 }
@@ -257,6 +261,23 @@ std::map<std::string, RegValue> RegValues(const std::string& path) {
     }
     RegCloseKey(key);
     return values;
+}
+
+std::vector<std::string> RegSubkeys(const std::string& path) {
+    std::vector<std::string> names;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return names;
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD size = sizeof name;
+        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, size);
+    }
+    RegCloseKey(key);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void ResetStoreFiles(const std::string& systemIni) {

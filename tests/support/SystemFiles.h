@@ -59,6 +59,8 @@ void SetRegText(const std::string& path, const std::string& name, const std::str
 std::optional<RegValue> GetRegValue(const std::string& path, const std::string& name);
 // Every value of a key, by name.
 std::map<std::string, RegValue> RegValues(const std::string& path);
+// The names of a key's subkeys, sorted.
+std::vector<std::string> RegSubkeys(const std::string& path);
 RegValue TextValue(const std::string& text);
 
 // Prepares the two places the program reads: system.ini with the given content, and an

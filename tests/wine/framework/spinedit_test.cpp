@@ -190,12 +190,11 @@ TEST(SpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100Ms) {
     PressButton(form.spin, true);
     PumpFor(1200);
     DWORD held = GetTickCount() - pressed;
-    // Window timers never fire early but may fire late on a busy machine: the first step comes
-    // at 400 ms or later, the next ones at least 100 ms apart, and it does repeat.
+    // Window timers never fire early but may fire late, and a late tick may be followed by one
+    // on schedule, so only the schedule's bounds are checked: the first step comes at 400 ms or
+    // later, it does repeat, and never more often than every 100 ms after that.
     ASSERT_GE(stepTimes.size(), 2u);
     EXPECT_GE(stepTimes[0], 390u);
-    for (std::size_t i = 1; i < stepTimes.size(); ++i)
-        EXPECT_GE(stepTimes[i] - stepTimes[i - 1], 90u);
     EXPECT_LE(stepTimes.size(), (held - 400) / 100 + 2);
     std::size_t steps = stepTimes.size();
     EXPECT_EQ(form.spin.Value(), 16 + static_cast<int>(steps));
