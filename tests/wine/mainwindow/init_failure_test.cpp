@@ -2,36 +2,12 @@
 #include "framework/Application.h"
 #include "main/ModuleState.h"
 #include "main/f1.h"
+#include "support/BrokenTemplateName.h"
 #include "support/Recorders.h"
 #include <gtest/gtest.h>
 
-namespace {
-
-const char kTemplates[] = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
-
-// Makes the template name a number, which the template step cannot read as a name.
-class WrongTemplateNameType {
-public:
-    WrongTemplateNameType() {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTemplates, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr);
-        DWORD number = 7;
-        RegSetValueExA(key_, "", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                       sizeof number);
-    }
-    ~WrongTemplateNameType() {
-        RegDeleteValueA(key_, "");
-        RegCloseKey(key_);
-    }
-
-private:
-    HKEY key_ = nullptr;
-};
-
-} // namespace
-
 TEST(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
-    WrongTemplateNameType wrongType;
+    qvtest::BrokenTemplateName wrongType;
     qvtest::MessageBoxRecorder boxes;
     qv::Application::Instance().SetHelpFile("");
     SettingsChanged = true;
