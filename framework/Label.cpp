@@ -1,10 +1,26 @@
 #include "framework/Label.h"
+#include <algorithm>
 
 namespace qv {
 
 void Label::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
     CreateStandardWindow("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, text, bounds,
                          parent);
+}
+
+void Label::GrowToText() {
+    std::string text = Text();
+    HDC dc = GetDC(Handle());
+    HGDIOBJ old = SelectObject(dc, Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+    RECT needed{0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), -1, &needed, DT_SINGLELINE | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    RECT bounds = BoundsInParent();
+    int width = std::max<int>(bounds.right - bounds.left, needed.right);
+    int height = std::max<int>(bounds.bottom - bounds.top, needed.bottom);
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LinkLabel::CreateHandle(HWND parent, const RECT& bounds, const char* text) {

@@ -6,6 +6,12 @@ namespace qv {
 
 // A static text on the button face; "&" marks an access key. Disabled labels show grey text.
 class Label : public Control {
+public:
+    // Grows the label to the size its text takes in its font (one line; "&" not counted),
+    // keeping its top-left corner, never shrinking it: the layouts give sizes measured with
+    // the original fonts, and a substituted font may need more room.
+    void GrowToText();
+
 protected:
     void CreateHandle(HWND parent, const RECT& bounds, const char* text) override;
 };

@@ -40,6 +40,9 @@ Tokform::Tokform() {
         {BitBtn3, *this, "BitBtn3", 323, 74, 122, 24, 3, "Cancel", nullptr, true, 0},
     }};
     qv::PlaceControls(layout);
+    // 146 pixels hold the question in Arial; where another font stands in for it, the label
+    // grows so that the question is never cut.
+    labelok.GrowToText();
 
     // GIFImage1 on Panel1: its streamed properties, then its "Data" value (the count and the
     // GIF bytes) and the decode that follows streaming. One transparent frame: drawn masked over

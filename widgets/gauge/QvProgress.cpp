@@ -192,10 +192,16 @@ void TQvProgress::Paint(HDC dc) {
         return;
     ++paints_;
     model_.ForgetLastPosition();
+    // The whole gauge is composed off-screen too and copied at once: the caption changes every
+    // second, and a background fill straight on the screen would flash under the bar.
     const RECT client = ClientRect();
-    FillSolid(dc, client, color_);
-    meterRect_ = DrawQvBevel(dc, bevel_, client);
-    UpdateBar(dc);
+    OffscreenBitmap canvas(dc, client.right, client.bottom);
+    HDC target = canvas.Valid() ? canvas.dc() : dc;
+    FillSolid(target, client, color_);
+    meterRect_ = DrawQvBevel(target, bevel_, client);
+    UpdateBar(target);
+    if (canvas.Valid())
+        BitBlt(dc, 0, 0, client.right, client.bottom, canvas.dc(), 0, 0, SRCCOPY);
 }
 
 void TQvProgress::UpdateBar() {

@@ -18,8 +18,8 @@ using TQvGetColorEvent = std::function<void(TQvProgress& sender, int index, TCol
 
 // A window-less bar gauge drawn on its host window: a value within a range shown as a bar with
 // a caption written across it in two colours (the background colour over the filled part, the
-// bar colour over the empty track). Changes repaint at once; bar updates are drawn off-screen
-// and copied in one transfer, and only when the shown percentage moves.
+// bar colour over the empty track). Changes repaint at once, composed off-screen and copied in
+// one transfer; a value change redraws the bar only when the shown percentage moves.
 class TQvProgress : public GraphicControl {
 public:
     explicit TQvProgress(GraphicHost& host);

@@ -30,3 +30,26 @@ TEST(Label, ShowsItsTextAndGreysWhenDisabled) {
     form.label.SetEnabled(false);
     EXPECT_FALSE(form.label.Enabled());
 }
+
+TEST(Label, GrowsToItsTextButNeverShrinks) {
+    TestForm form;
+    form.label.SetText("A question much longer than the label's width ?");
+    form.label.GrowToText();
+    RECT grown = qvtest::RectInParent(form.label.Handle());
+    HDC dc = GetDC(form.label.Handle());
+    HGDIOBJ old = SelectObject(dc, form.label.Font());
+    SIZE extent;
+    const char* text = "A question much longer than the label's width ?";
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(form.label.Handle(), dc);
+    EXPECT_EQ(grown.left, 10);
+    EXPECT_EQ(grown.top, 20);
+    EXPECT_EQ(grown.right - grown.left, extent.cx);
+    EXPECT_GE(grown.bottom - grown.top, 13);
+
+    form.label.SetText("A");
+    form.label.GrowToText();
+    RECT kept = qvtest::RectInParent(form.label.Handle());
+    EXPECT_EQ(kept.right - kept.left, extent.cx);
+}

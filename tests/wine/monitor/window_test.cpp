@@ -116,6 +116,9 @@ TEST_F(MainWindowMonitor, ProfileFromTheMenuFillsAllFiveRows) {
     EXPECT_TRUE(form->enablemaxcache.Checked());
     EXPECT_TRUE(form->enablechunk.Checked());
     EXPECT_FALSE(form->enablenamecache.Checked()) << "the File Cache box is left alone";
+    EXPECT_TRUE(IsWindowEnabled(form->min.Handle())) << "the click handlers enabled the rows";
+    EXPECT_TRUE(IsWindowEnabled(form->emax.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form->chunk.Handle()));
     ExpectRows(*form, qv::PresetFor(qv::PresetSystem::Windows98, qv::PresetKind::PowerUser,
                                     MemoryStatus.dwTotalPhys));
     Choose(*form, "win95lowmemitem");

@@ -1,5 +1,6 @@
 #include "LockedKey.h"
 #include <aclapi.h>
+#include "support/SystemFiles.h"
 #include <stdexcept>
 
 namespace qvtest {
@@ -53,6 +54,62 @@ bool LockedKey::RefusesWrites(const std::string& path) {
     if (open == ERROR_SUCCESS)
         RegCloseKey(key);
     return open == ERROR_ACCESS_DENIED;
+}
+
+namespace {
+
+std::vector<std::string> Subkeys(const std::string& path) {
+    std::vector<std::string> names;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return names;
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD size = sizeof name;
+        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.push_back(name);
+    }
+    RegCloseKey(key);
+    return names;
+}
+
+void CreateVolatile(const std::string& path, const std::map<std::string, RegValue>& values) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, &disposition) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create the volatile key " + path);
+    for (const auto& [name, value] : values)
+        RegSetValueExA(key, name.c_str(), 0, value.type, value.data.data(),
+                       static_cast<DWORD>(value.data.size()));
+    RegCloseKey(key);
+}
+
+} // namespace
+
+void MakeKeyVolatile(const std::string& path) {
+    std::map<std::string, RegValue> values = RegValues(path);
+    std::vector<std::pair<std::string, std::map<std::string, RegValue>>> children;
+    for (const std::string& name : Subkeys(path))
+        children.emplace_back(name, RegValues(path + "\\" + name));
+    DeleteRegTree(path);
+    CreateVolatile(path, values);
+    for (const auto& [name, childValues] : children)
+        CreateVolatile(path + "\\" + name, childValues);
+}
+
+bool RefusesSubkey(const std::string& path, const std::string& subkey) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    LONG result =
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, (path + "\\" + subkey).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, &disposition);
+    if (result == ERROR_SUCCESS) {
+        RegCloseKey(key);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, (path + "\\" + subkey).c_str());
+    }
+    return result != ERROR_SUCCESS;
 }
 
 } // namespace qvtest

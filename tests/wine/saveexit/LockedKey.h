@@ -6,6 +6,7 @@
 // original security comes back.
 #include <windows.h>
 #include <string>
+#include <vector>
 
 namespace qvtest {
 
@@ -24,5 +25,12 @@ private:
     PSECURITY_DESCRIPTOR original_ = nullptr;
     PACL originalDacl_ = nullptr;
 };
+
+// Recreates a key of HKEY_LOCAL_MACHINE, with its values and its subkeys one level down, as
+// volatile keys. The system then refuses to create a (non-volatile) subkey below it, on every
+// Windows version, while the key itself stays writable.
+void MakeKeyVolatile(const std::string& path);
+// True when a non-volatile subkey of that name cannot be created.
+bool RefusesSubkey(const std::string& path, const std::string& subkey);
 
 } // namespace qvtest

@@ -1,22 +1,51 @@
 #include "ProgramHost.h"
+#include "DialogDriver.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
 #include "support/Pump.h"
-#include "support/SystemFiles.h"
 #include <stdexcept>
 
 namespace qvtest {
 
+std::string TemplateKey(const std::string& name) {
+    return std::string(kTemplatesKey) + "\\" + name;
+}
+
+std::vector<std::uint8_t> Bytes(std::initializer_list<int> bytes) {
+    std::vector<std::uint8_t> data;
+    for (int b : bytes)
+        data.push_back(static_cast<std::uint8_t>(b));
+    return data;
+}
+
 void PrepareMachine(const Machine& machine) {
     ResetStoreFiles(machine.systemIni);
-    if (!machine.templateName.empty())
-        SetRegText(kTemplatesKey, "", machine.templateName);
-    if (machine.quorvaneTemplate) {
-        std::string key = std::string(kTemplatesKey) + "\\Quorvane";
-        SetRegText(key, "", "Quorvane Settings");
-        SetRegValue(key, "NameCache", REG_BINARY, machine.nameCache);
-        SetRegValue(key, "PathCache", REG_BINARY, machine.pathCache);
+    if (!machine.currentTemplate.empty())
+        SetRegText(kTemplatesKey, "", machine.currentTemplate);
+    for (const FsTemplate& t : machine.templates) {
+        SetRegText(TemplateKey(t.name), "", t.name + " Settings");
+        SetRegValue(TemplateKey(t.name), "NameCache", REG_BINARY, t.nameCache);
+        SetRegValue(TemplateKey(t.name), "PathCache", REG_BINARY, t.pathCache);
     }
+}
+
+Snapshot TakeSnapshot() {
+    Snapshot s;
+    s.systemIni = ReadSystemIni();
+    s.registry[kTemplatesKey] = RegValues(kTemplatesKey);
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTemplatesKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        char name[256];
+        for (DWORD i = 0;; ++i) {
+            DWORD size = sizeof name;
+            if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS)
+                break;
+            s.registry[TemplateKey(name)] = RegValues(TemplateKey(name));
+        }
+        RegCloseKey(key);
+    }
+    return s;
 }
 
 ProgramHost::ProgramHost() {
@@ -36,6 +65,7 @@ ProgramHost::ProgramHost() {
 
 ProgramHost::~ProgramHost() {
     qv::Application& app = qv::Application::Instance();
+    PumpFor(50);
     dialog_.reset();
     okform = nullptr;
     window_.reset();
@@ -64,6 +94,19 @@ void ProgramHost::CloseBox() {
 
 bool ProgramHost::Ended() const {
     return qv::Application::Instance().Terminated() && !window_->Visible();
+}
+
+void ProgramHost::Click(qv::Window& control) {
+    SetForegroundWindow(window_->Handle());
+    PumpFor(20);
+    ClickWindow(control.Handle());
+    PumpFor(100);
+}
+
+void ProgramHost::TypeInto(qv::SpinEdit& edit, const std::string& text) {
+    FocusWindow(edit.EditHandle());
+    SendMessageA(edit.EditHandle(), EM_SETSEL, 0, -1);
+    TypeText(text.c_str());
 }
 
 } // namespace qvtest

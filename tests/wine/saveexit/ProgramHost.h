@@ -1,25 +1,45 @@
 #pragma once
 // The program as start-up builds it, inside the test process: the main window `f1` (its
 // creation handler reads the prepared system.ini and registry), the hidden dialog `okform`,
-// the application's main form. Menu commands arrive as the menu sends them (WM_COMMAND).
+// the application's main form. Menu commands arrive as the menu sends them (WM_COMMAND); the
+// editors are worked with real mouse clicks and keystrokes.
 #include "main/f1.h"
 #include "okunit/okform.h"
+#include "support/SystemFiles.h"
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qvtest {
+
+// A file-system template below "FS Templates".
+struct FsTemplate {
+    std::string name;
+    std::vector<std::uint8_t> nameCache; // raw REG_BINARY data
+    std::vector<std::uint8_t> pathCache;
+};
 
 // What the machine holds before the program starts.
 struct Machine {
     std::string systemIni;
-    // Template in force (default value of "FS Templates"); empty: no default value.
-    std::string templateName;
-    // The "Quorvane" template's NameCache and PathCache, when it should exist.
-    bool quorvaneTemplate = false;
-    std::vector<std::uint8_t> nameCache;
-    std::vector<std::uint8_t> pathCache;
+    std::string currentTemplate; // default value of "FS Templates"; empty: none
+    std::vector<FsTemplate> templates;
 };
 void PrepareMachine(const Machine& machine);
+
+// Everything the program may write: system.ini's bytes and every value of "FS Templates" and
+// of its subkeys, by key.
+struct Snapshot {
+    std::string systemIni;
+    std::map<std::string, std::map<std::string, RegValue>> registry;
+    bool operator==(const Snapshot&) const = default;
+};
+Snapshot TakeSnapshot();
+
+std::string TemplateKey(const std::string& name);
+std::vector<std::uint8_t> Bytes(std::initializer_list<int> bytes);
 
 class ProgramHost {
 public:
@@ -38,6 +58,11 @@ public:
     void CloseBox();
     // True when the application was told to end and the main window is no longer shown.
     bool Ended() const;
+
+    // A mouse click in the middle of a control of the main window.
+    void Click(qv::Window& control);
+    // Puts the focus into a spin edit, selects its text and types over it; the focus stays.
+    void TypeInto(qv::SpinEdit& edit, const std::string& text);
 
 private:
     std::unique_ptr<Tf1> window_;

@@ -28,9 +28,7 @@ COLORREF PixelOf(HWND window, int x, int y) {
 
 class OkformPicture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        qvtest::PrepareMachine(qvtest::Machine{"[vcache]\r\n", "", false, {}, {}});
-    }
+    void SetUp() override { qvtest::PrepareMachine(qvtest::Machine{"[vcache]\r\n", "", {}}); }
 };
 
 } // namespace

@@ -1,0 +1,30 @@
+// An error in a step of the creation sequence ends it there; the window opens all the same.
+#include "framework/Application.h"
+#include "main/ModuleState.h"
+#include "main/f1.h"
+#include "support/BrokenTemplateName.h"
+#include "support/Recorders.h"
+#include <gtest/gtest.h>
+
+TEST(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
+    qvtest::BrokenTemplateName wrongType;
+    qvtest::MessageBoxRecorder boxes;
+    qv::Application::Instance().SetHelpFile("");
+    SettingsChanged = true;
+    Tf1 f;
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    // The message ends in a quote, which sorts before ".": no full stop is added.
+    EXPECT_EQ(boxes.Boxes()[0].text, "Invalid data type for ''");
+    EXPECT_EQ(boxes.Boxes()[0].caption, " Quorvane");
+    EXPECT_EQ(boxes.Boxes()[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    // Steps 1 and 2 ran; 8 and 9 did not.
+    EXPECT_NE(qv::Application::Instance().HelpFile(), "");
+    EXPECT_EQ(f.Text(), Tf1::kTitleLine);
+    EXPECT_TRUE(SettingsChanged);
+    EXPECT_FALSE(f.timer1.Enabled());
+    EXPECT_FALSE(f.timer1.Running());
+    ASSERT_NE(f.Handle(), nullptr);
+    f.Show();
+    EXPECT_TRUE(IsWindowVisible(f.Handle()));
+    SettingsChanged = false;
+}
