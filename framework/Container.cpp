@@ -8,12 +8,12 @@ void Container::CreateContainer(const char* className, HWND parent, const RECT& 
     graphics_.SetWindow(nullptr);
     CreateOwnWindow(className, WS_EX_CONTROLPARENT,
                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, text, bounds, parent,
-                    nullptr);
+                    nullptr, CS_DBLCLKS);
     graphics_.SetWindow(Handle());
 }
 
 bool Container::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (HandlePaintMessage(message, wParam, result))
+    if (HandleHostMessage(message, wParam, lParam, result))
         return true;
     if (message == WM_GETFONT) {
         result = reinterpret_cast<LRESULT>(Font());

@@ -39,7 +39,10 @@ void ControlParent::PaintClient(HDC dc, const RECT& dirty) {
     graphics_.PaintControls(dc, dirty);
 }
 
-bool ControlParent::HandlePaintMessage(UINT message, WPARAM wParam, LRESULT& result) {
+bool ControlParent::HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                      LRESULT& result) {
+    if (graphics_.HandleMessage(message, wParam, lParam, result))
+        return true;
     HWND window = ClientHandle();
     switch (message) {
     case WM_ERASEBKGND:

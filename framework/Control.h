@@ -49,8 +49,9 @@ protected:
     // PaintDecoration, then the graphic controls. For WM_PAINT and WM_PRINTCLIENT.
     void PaintClient(HDC dc, const RECT& dirty);
     virtual void PaintDecoration(HDC) {}
-    // WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT of a hosting window.
-    bool HandlePaintMessage(UINT message, WPARAM wParam, LRESULT& result);
+    // What every hosting window handles first: the graphic controls' mouse, cursor and
+    // alignment messages, then WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT.
+    bool HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     GraphicHost graphics_;
     FontSpec childFont_ = kMsSansSerif11;

@@ -213,7 +213,7 @@ void Form::DialogKey(UINT id) {
 }
 
 bool Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (HandlePaintMessage(message, wParam, result))
+    if (HandleHostMessage(message, wParam, lParam, result))
         return true;
     result = 0;
     switch (message) {

@@ -1,19 +1,35 @@
 #pragma once
+#include "framework/Component.h"
+#include "framework/Cursors.h"
+#include "framework/MouseEvents.h"
 #include <windows.h>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace qv {
 
 class GraphicHost;
+class PopupMenu;
+
+// Where a control places itself in its host's client area when the host is resized: alTop,
+// alBottom, alLeft and alRight take the full width or height at that edge of what earlier
+// aligned controls left over, alClient takes the rest. alNone keeps the given bounds.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// dmAutomatic starts dragging when the left button goes down on the control; with dmManual
+// the program calls BeginDrag.
+enum TDragMode { dmManual, dmAutomatic };
 
 // A window-less control: it has bounds in its host window's client area and draws on the
 // host's surface. The host paints its own background first, then every graphic control in
 // z-order, each with the viewport origin at the control's top-left and clipped to its bounds.
-class GraphicControl {
+// The host routes the mouse to the topmost showing, enabled control under it: mouse events
+// with coordinates relative to the control, clicks, double clicks, its cursor, its hint and
+// its popup menu.
+class GraphicControl : public Component {
 public:
-    virtual ~GraphicControl();
-    GraphicControl(const GraphicControl&) = delete;
-    GraphicControl& operator=(const GraphicControl&) = delete;
+    ~GraphicControl() override;
 
     // Draws the whole control; (0, 0) is the control's top-left corner.
     virtual void Paint(HDC dc) = 0;
@@ -21,11 +37,16 @@ public:
     void SetBounds(int left, int top, int width, int height);
     RECT Bounds() const { return bounds_; }
     int Left() const { return bounds_.left; }
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
     int Top() const { return bounds_.top; }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
     int Width() const { return bounds_.right - bounds_.left; }
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     int Height() const { return bounds_.bottom - bounds_.top; }
+    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
     RECT ClientRect() const { return RECT{0, 0, Width(), Height()}; }
 
+    GraphicHost& Host() const { return host_; }
     HWND HostWindow() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
@@ -41,23 +62,60 @@ public:
     // Paints the control at once on the host's surface, without invalidating.
     void PaintNow();
 
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+
+    // The mouse pointer over the control; crDefault leaves the host's own.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor) { cursor_ = cursor; }
+
+    // The popup menu a right click (or the context-menu key's message) on the control shows.
+    qv::PopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(qv::PopupMenu* menu) { popupMenu_ = menu; }
+
+    // Runs OnClick; the host calls it when the left button is pressed and released over the
+    // control.
+    virtual void Click();
+    virtual void DblClick();
+
+    NotifyEvent OnClick;
+    NotifyEvent OnDblClick;
+    MouseEvent OnMouseDown;
+    MouseMoveEvent OnMouseMove;
+    MouseEvent OnMouseUp;
+
 protected:
     explicit GraphicControl(GraphicHost& host);
     virtual void BoundsChanged() {}
     virtual void EnabledChanged() {}
+    // Raise the mouse events; coordinates are relative to the control's top-left corner.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
 private:
+    friend class GraphicHost;
+    void SetBoundsAligned(const RECT& bounds);
+
     GraphicHost& host_;
     RECT bounds_{0, 0, 0, 0};
     bool enabled_ = true;
     bool showing_ = true;
     bool opaque_ = false;
+    TAlign align_ = alNone;
+    TCursor cursor_ = crDefault;
+    qv::PopupMenu* popupMenu_ = nullptr;
 };
 
-// Owns nothing: keeps the list of graphic controls placed on one window and paints them.
+// Owns nothing: keeps the list of graphic controls placed on one window, paints them and
+// passes them the mouse.
 class GraphicHost {
 public:
     explicit GraphicHost(HWND window = nullptr) : window_(window) {}
+    ~GraphicHost();
+    GraphicHost(const GraphicHost&) = delete;
+    GraphicHost& operator=(const GraphicHost&) = delete;
+
     void SetWindow(HWND window) { window_ = window; }
     HWND Window() const { return window_; }
 
@@ -73,9 +131,31 @@ public:
     // Paints one control through a fresh device context of the host window.
     void PaintControlNow(GraphicControl& control) const;
 
+    // The topmost showing control under a point of the host's client area (null when none);
+    // disabled controls count only when allowDisabled is set.
+    GraphicControl* ControlAt(POINT point, bool allowDisabled = false) const;
+    // The control that holds the mouse between a button press on it and the release.
+    GraphicControl* CaptureControl() const { return capture_; }
+
+    // Places the aligned controls in the host's client area (also on WM_SIZE).
+    void Realign();
+
+    // The messages a hosting window passes on first: mouse buttons and moves, WM_SETCURSOR,
+    // WM_CAPTURECHANGED, WM_CONTEXTMENU and WM_SIZE. Returns true when a control handled the
+    // message (result is then the window procedure's result).
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 private:
+    bool MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool MouseMoveMessage(WPARAM wParam, LPARAM lParam);
+    bool SetCursorMessage(WPARAM wParam, LPARAM lParam);
+    void ReleaseMouse();
+
     HWND window_;
     std::vector<GraphicControl*> controls_;
+    GraphicControl* capture_ = nullptr;
+    GraphicControl* clicked_ = nullptr; // pressed with the left button, not yet released
+    bool aligning_ = false;
 };
 
 } // namespace qv

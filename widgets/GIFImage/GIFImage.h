@@ -19,9 +19,8 @@ class TFrame;
 // parent painted underneath, and animates multi-frame pictures on a TTimerEx.
 // Load failures are reported through the boolean results and GIFStatus, never as exceptions
 // (except a file that exists but cannot be read).
-class TGIFImage : public GraphicControl, public Component, private GifImageData {
+class TGIFImage : public GraphicControl, private GifImageData {
 public:
-    using NotifyEvent = std::function<void(Component& sender)>;
     using TProgressEvent =
         std::function<void(Component& sender, int bytesProcessed, int bytesToProcess,
                            int percentageProcessed, bool& keepOnProcessing)>;
