@@ -1,6 +1,8 @@
 #include "framework/Application.h"
 #include "framework/ErrorBox.h"
 #include "framework/Form.h"
+#include "framework/Hint.h"
+#include "framework/HintWindow.h"
 #include <commctrl.h>
 
 namespace qv {
@@ -17,6 +19,8 @@ Application& Application::Instance() {
     static Application app;
     return app;
 }
+
+Application::~Application() = default;
 
 void Application::Initialize() {
     InitCommonControls();
@@ -65,6 +69,8 @@ void Application::ProcessMessages() {
 }
 
 void Application::Process(MSG& message) {
+    if (IsHintCancellingInput(message.message))
+        CancelHint();
     if (IsDialogKey(message))
         return;
     TranslateMessage(&message);
@@ -126,6 +132,27 @@ int Application::HelpContextOf(HWND window) {
         window = GetParent(window);
     }
     return 0;
+}
+
+void Application::SetShowHint(bool show) {
+    showHint_ = show;
+    if (!show)
+        CancelHint();
+}
+
+void Application::CancelHint() {
+    if (hints_)
+        hints_->Cancel();
+}
+
+qv::HintWindow* Application::HintWindow() const {
+    return hints_ ? hints_->Window() : nullptr;
+}
+
+HintController& Application::Hints() {
+    if (!hints_)
+        hints_ = std::make_unique<HintController>();
+    return *hints_;
 }
 
 const char* ApplicationTitleForErrors() {

@@ -1,10 +1,13 @@
 #pragma once
 #include <windows.h>
+#include <memory>
 #include <string>
 
 namespace qv {
 
 class Form;
+class HintController;
+class HintWindow;
 
 // Receives every help request instead of WinHelpA (for tests): the help file, the WinHelp
 // command and its data.
@@ -15,6 +18,7 @@ void SetHelpHook(HelpHook hook);
 class Application {
 public:
     static Application& Instance();
+    ~Application();
 
     // Registers the common controls and the F1 handling inside menus.
     void Initialize();
@@ -52,6 +56,26 @@ public:
     // The help context F1 asks for on a window: its own or its nearest enclosing one's.
     static int HelpContextOf(HWND window);
 
+    // Hints of graphic controls. ShowHint is the application-wide switch (turning it off hides
+    // a hint shown). HintPause: how long the mouse rests on a control before its hint shows;
+    // HintShortPause: the same when it comes straight from a control whose hint was shown;
+    // HintHidePause: how long a hint stays. All in milliseconds.
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show);
+    unsigned HintPause() const { return hintPause_; }
+    void SetHintPause(unsigned milliseconds) { hintPause_ = milliseconds; }
+    unsigned HintShortPause() const { return hintShortPause_; }
+    void SetHintShortPause(unsigned milliseconds) { hintShortPause_ = milliseconds; }
+    unsigned HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(unsigned milliseconds) { hintHidePause_ = milliseconds; }
+    // Hides the hint shown or pending; the control under the mouse shows it again only once the
+    // mouse has left it.
+    void CancelHint();
+    // The window hints show in (null until the first hint is due).
+    qv::HintWindow* HintWindow() const;
+    // What tracks the mouse for hints (created on first use).
+    HintController& Hints();
+
 private:
     bool IsDialogKey(MSG& message);
     static LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam);
@@ -62,6 +86,11 @@ private:
     HWND window_ = nullptr;
     bool terminated_ = false;
     HHOOK menuHook_ = nullptr;
+    bool showHint_ = true;
+    unsigned hintPause_ = 500;
+    unsigned hintShortPause_ = 50;
+    unsigned hintHidePause_ = 2500;
+    std::unique_ptr<HintController> hints_;
 };
 
 } // namespace qv

@@ -12,6 +12,7 @@ public:
 protected:
     void CreateContainer(const char* className, HWND parent, const RECT& bounds, const char* text);
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    const ControlParent* HintParent() const override { return Parent(); }
 };
 
 // A group box: an etched frame with its caption at the top left.

@@ -37,6 +37,7 @@ private:
 // A window that hosts child controls and window-less graphic controls: form, group box, panel.
 class ControlParent {
 public:
+    ControlParent() { graphics_.SetOwner(this); }
     virtual ~ControlParent() = default;
     virtual HWND ClientHandle() const = 0;
     GraphicHost& Graphics() { return graphics_; }
@@ -44,17 +45,31 @@ public:
     const FontSpec& ChildFont() const { return childFont_; }
     void SetChildFont(const FontSpec& spec) { childFont_ = spec; }
 
+    // Whether its graphic controls that follow their parent show hints. A form has its own
+    // value (false at first); a container follows its parent control or form while
+    // ParentShowHint is set. SetShowHint gives it its own value and clears ParentShowHint.
+    bool ShowHint() const;
+    void SetShowHint(bool show);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+
 protected:
     // Paints the background (button face) around opaque graphic controls, then
     // PaintDecoration, then the graphic controls. For WM_PAINT and WM_PRINTCLIENT.
     void PaintClient(HDC dc, const RECT& dirty);
     virtual void PaintDecoration(HDC) {}
+    // The parent whose ShowHint this one follows (none for a form).
+    virtual const ControlParent* HintParent() const { return nullptr; }
     // What every hosting window handles first: the graphic controls' mouse, cursor and
     // alignment messages, then WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT.
     bool HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     GraphicHost graphics_;
     FontSpec childFont_ = kMsSansSerif11;
+
+private:
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
 };
 
 // One row of a window's layout table.

@@ -1,4 +1,6 @@
 #include "framework/GraphicControl.h"
+#include "framework/Hint.h"
+#include "framework/Menu.h"
 #include <algorithm>
 
 namespace qv {
@@ -25,6 +27,8 @@ GraphicControl::GraphicControl(GraphicHost& host) : host_(host) {
 }
 
 GraphicControl::~GraphicControl() {
+    if (popupMenu_)
+        popupMenu_->ForgetComponent(this);
     host_.Remove(this);
 }
 
@@ -110,6 +114,7 @@ void GraphicControl::MouseUp(TMouseButton button, TShiftState shift, int x, int 
 // --- Host: painting ------------------------------------------------------------------------
 
 GraphicHost::~GraphicHost() {
+    HintHostGone(this);
     if (capture_ && window_ && GetCapture() == window_)
         ReleaseCapture();
 }
@@ -119,6 +124,7 @@ void GraphicHost::Add(GraphicControl* control) {
 }
 
 void GraphicHost::Remove(GraphicControl* control) {
+    HintControlGone(control);
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     if (clicked_ == control)
         clicked_ = nullptr;
@@ -178,11 +184,16 @@ void GraphicHost::Realign() {
     auto orderKey = [](const GraphicControl* c, TAlign align) {
         RECT b = c->Bounds();
         switch (align) {
-        case alTop: return static_cast<long>(b.top);
-        case alBottom: return -static_cast<long>(b.bottom);
-        case alLeft: return static_cast<long>(b.left);
-        case alRight: return -static_cast<long>(b.right);
-        default: return 0L;
+        case alTop:
+            return static_cast<long>(b.top);
+        case alBottom:
+            return -static_cast<long>(b.bottom);
+        case alLeft:
+            return static_cast<long>(b.left);
+        case alRight:
+            return -static_cast<long>(b.right);
+        default:
+            return 0L;
         }
     };
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
@@ -198,11 +209,24 @@ void GraphicHost::Realign() {
             const int h = std::min(c->Height(), static_cast<int>(rest.bottom - rest.top));
             RECT b = rest;
             switch (align) {
-            case alTop: b.bottom = rest.top + std::max(h, 0); rest.top = b.bottom; break;
-            case alBottom: b.top = rest.bottom - std::max(h, 0); rest.bottom = b.top; break;
-            case alLeft: b.right = rest.left + std::max(w, 0); rest.left = b.right; break;
-            case alRight: b.left = rest.right - std::max(w, 0); rest.right = b.left; break;
-            default: break; // alClient: all that is left
+            case alTop:
+                b.bottom = rest.top + std::max(h, 0);
+                rest.top = b.bottom;
+                break;
+            case alBottom:
+                b.top = rest.bottom - std::max(h, 0);
+                rest.bottom = b.top;
+                break;
+            case alLeft:
+                b.right = rest.left + std::max(w, 0);
+                rest.left = b.right;
+                break;
+            case alRight:
+                b.left = rest.right - std::max(w, 0);
+                rest.right = b.left;
+                break;
+            default:
+                break; // alClient: all that is left
             }
             c->SetBoundsAligned(b);
         }
@@ -230,13 +254,19 @@ POINT PointOf(LPARAM lParam) {
 
 bool GraphicHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
+    HintHostMessage(*this, message, lParam);
     switch (message) {
+    case WM_RBUTTONUP:
+        // The default processing turns the release into WM_CONTEXTMENU (the popup menu).
+        MouseButtonMessage(message, wParam, lParam);
+        return false;
+    case WM_CONTEXTMENU:
+        return ContextMenuMessage(wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
     case WM_MBUTTONUP:
@@ -271,8 +301,8 @@ bool GraphicHost::MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam)
     else if (message >= WM_MBUTTONDOWN && message <= WM_MBUTTONDBLCLK)
         button = mbMiddle;
     const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-    const bool doubleClick = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
-                             message == WM_MBUTTONDBLCLK;
+    const bool doubleClick =
+        message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
     TShiftState shift = ShiftStateOf(wParam);
 
     if (up) {

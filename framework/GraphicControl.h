@@ -9,6 +9,7 @@
 
 namespace qv {
 
+class ControlParent;
 class GraphicHost;
 class PopupMenu;
 
@@ -73,6 +74,16 @@ public:
     qv::PopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(qv::PopupMenu* menu) { popupMenu_ = menu; }
 
+    // The hint: "short|long"; the short part shows in a hint window while the mouse rests on
+    // the control (see Hint.h). ShowHint is the effective value: the host's while
+    // ParentShowHint is set; SetShowHint gives the control its own and clears ParentShowHint.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint);
+    bool ShowHint() const;
+    void SetShowHint(bool show);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+
     // Runs OnClick; the host calls it when the left button is pressed and released over the
     // control.
     virtual void Click();
@@ -105,6 +116,9 @@ private:
     TAlign align_ = alNone;
     TCursor cursor_ = crDefault;
     qv::PopupMenu* popupMenu_ = nullptr;
+    std::string hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
 };
 
 // Owns nothing: keeps the list of graphic controls placed on one window, paints them and
@@ -118,6 +132,12 @@ public:
 
     void SetWindow(HWND window) { window_ = window; }
     HWND Window() const { return window_; }
+
+    // Whether the controls that follow their host show hints: the hosting form's or
+    // container's ShowHint, or the host's own value when no window object owns it.
+    void SetOwner(ControlParent* owner) { owner_ = owner; }
+    bool ShowHint() const;
+    void SetShowHint(bool show) { showHint_ = show; }
 
     void Add(GraphicControl* control);
     void Remove(GraphicControl* control);
@@ -149,6 +169,7 @@ private:
     bool MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool MouseMoveMessage(WPARAM wParam, LPARAM lParam);
     bool SetCursorMessage(WPARAM wParam, LPARAM lParam);
+    bool ContextMenuMessage(WPARAM wParam, LPARAM lParam);
     void ReleaseMouse();
 
     HWND window_;
@@ -156,6 +177,8 @@ private:
     GraphicControl* capture_ = nullptr;
     GraphicControl* clicked_ = nullptr; // pressed with the left button, not yet released
     bool aligning_ = false;
+    ControlParent* owner_ = nullptr;
+    bool showHint_ = false;
 };
 
 } // namespace qv

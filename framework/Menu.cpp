@@ -1,5 +1,8 @@
 #include "framework/Menu.h"
+#include "framework/Application.h"
 #include "framework/Exceptions.h"
+#include "framework/GraphicControl.h"
+#include "framework/HiddenWindow.h"
 
 namespace qv {
 
@@ -18,15 +21,17 @@ MenuItem* FindItem(const MenuItem& parent, Visit matches) {
 
 } // namespace
 
-MainMenu::~MainMenu() {
+TableMenu::~TableMenu() {
     // A menu bar still attached to a window is destroyed with it.
-    if (bar_ && IsMenu(bar_))
-        DestroyMenu(bar_);
+    if (handle_ && IsMenu(handle_))
+        DestroyMenu(handle_);
 }
 
-void MainMenu::Build(std::span<const MenuRow> rows) {
-    bar_ = CreateMenu();
-    root_.submenu_ = bar_;
+void TableMenu::BuildInto(HMENU handle, std::span<const MenuRow> rows) {
+    if (!handle)
+        throw EOutOfResources("Cannot create a menu");
+    handle_ = handle;
+    root_.submenu_ = handle;
     std::vector<MenuItem*> path{&root_};
     UINT nextId = kFirstId;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -57,32 +62,36 @@ void MainMenu::Build(std::span<const MenuRow> rows) {
     }
 }
 
-MenuItem* MainMenu::FindByName(const std::string& name) const {
+MenuItem* TableMenu::FindByName(const std::string& name) const {
     return FindItem(root_, [&](const MenuItem& m) { return m.Name() == name; });
 }
 
-MenuItem* MainMenu::FindById(UINT id) const {
+MenuItem* TableMenu::FindById(UINT id) const {
     if (id == 0)
         return nullptr;
     return FindItem(root_, [&](const MenuItem& m) { return m.Id() == id; });
 }
 
-MenuItem* MainMenu::ItemAt(HMENU menu, UINT position) const {
+MenuItem* TableMenu::ItemAt(HMENU menu, UINT position) const {
     const MenuItem* parent =
-        menu == bar_ ? &root_
-                     : FindItem(root_, [&](const MenuItem& m) { return m.Submenu() == menu; });
+        menu == handle_ ? &root_
+                        : FindItem(root_, [&](const MenuItem& m) { return m.Submenu() == menu; });
     if (!parent || position >= parent->Items().size())
         return nullptr;
     return parent->Items()[position].get();
 }
 
-bool MainMenu::Dispatch(UINT id) const {
+bool TableMenu::Dispatch(UINT id) const {
     MenuItem* item = FindById(id);
     if (!item)
         return false;
     if (item->OnClick)
         item->OnClick(*item);
     return true;
+}
+
+void MainMenu::Build(std::span<const MenuRow> rows) {
+    BuildInto(CreateMenu(), rows);
 }
 
 void MainMenu::Select(WPARAM wParam, LPARAM lParam) {
@@ -95,6 +104,53 @@ void MainMenu::Select(WPARAM wParam, LPARAM lParam) {
     } else {
         highlighted_ = FindById(LOWORD(wParam));
     }
+}
+
+} // namespace qv
+
+namespace qv {
+
+PopupMenu::~PopupMenu() {
+    if (ownWindow_)
+        DestroyWindow(ownWindow_);
+}
+
+void PopupMenu::Build(std::span<const MenuRow> rows) {
+    BuildInto(CreatePopupMenu(), rows);
+}
+
+void PopupMenu::ForgetComponent(const Component* component) {
+    if (popupComponent_ == component)
+        popupComponent_ = nullptr;
+}
+
+HWND PopupMenu::OwnerWindow() {
+    // The menu's messages go to the window of the control it is shown for, else to the
+    // application's window; the menu loop needs some window of this thread.
+    if (auto* control = dynamic_cast<GraphicControl*>(popupComponent_))
+        if (HWND w = control->HostWindow(); w && IsWindow(w))
+            return w;
+    if (HWND w = Application::Instance().Window(); w && IsWindow(w))
+        return w;
+    if (!ownWindow_)
+        ownWindow_ = CreateHiddenWindow("QvPopupMenuOwner", &DefWindowProcA, nullptr);
+    return ownWindow_;
+}
+
+void PopupMenu::Popup(int screenX, int screenY) {
+    if (OnPopup)
+        OnPopup(*this);
+    if (!Handle())
+        return;
+    HWND owner = OwnerWindow();
+    Application::Instance().CancelHint();
+    // TPM_NONOTIFY: the owner's own menu bar must not take these ids for its items.
+    UINT id = static_cast<UINT>(TrackPopupMenu(
+        Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+        screenX, screenY, 0, owner, nullptr));
+    // The item runs after the menu has closed, so that it may show windows of its own.
+    if (id != 0)
+        Dispatch(id);
 }
 
 } // namespace qv
