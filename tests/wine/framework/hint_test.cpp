@@ -90,9 +90,10 @@ TEST_F(Hints, PaintsTooltipColoursWithABlackFrame) {
     HDC dc = GetDC(hint);
     const COLORREF corner = GetPixel(dc, 0, 0);
     const COLORREF inside = GetPixel(dc, 1, r.bottom - 2);
+    const COLORREF background = GetNearestColor(dc, GetSysColor(COLOR_INFOBK));
     ReleaseDC(hint, dc);
     EXPECT_EQ(corner, RGB(0, 0, 0));
-    EXPECT_EQ(inside, GetNearestColor(GetDC(nullptr), GetSysColor(COLOR_INFOBK)));
+    EXPECT_EQ(inside, background);
 }
 
 TEST_F(Hints, HidesAfterTheHidePauseAndStaysHiddenWhileThePointerRests) {
@@ -139,6 +140,26 @@ TEST_F(Hints, AKeyPressHidesTheHint) {
     FocusWindow(FormWindow());
     PressKey(VK_SHIFT);
     EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(Hints, TheApplicationLosingTheActivationHidesTheHint) {
+    ASSERT_TRUE(HintFor(*form.left, "Open"));
+    // What every top-level window of the program receives when another program activates.
+    SendMessageA(ShownHint(), WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(ShownHint(), nullptr);
+    PumpFor(200); // resting on the control does not bring it back
+    EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(Hints, AnotherProgramInTheForegroundHidesTheHint) {
+    ASSERT_TRUE(HintFor(*form.left, "Open"));
+    // The desktop window belongs to another process.
+    SetForegroundWindow(GetDesktopWindow());
+    DWORD process = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &process);
+    if (!GetForegroundWindow() || process == GetCurrentProcessId())
+        GTEST_SKIP() << "no other program can take the foreground here";
+    EXPECT_TRUE(PumpUntil([] { return ShownHint() == nullptr; }));
 }
 
 TEST_F(Hints, CancelHintHidesAPendingHintToo) {
