@@ -1,4 +1,5 @@
 #include "framework/Application.h"
+#include "framework/DragDrop.h"
 #include "framework/ErrorBox.h"
 #include "framework/Form.h"
 #include <commctrl.h>
@@ -65,6 +66,8 @@ void Application::ProcessMessages() {
 }
 
 void Application::Process(MSG& message) {
+    if (DragKeyMessage(message))
+        return; // Escape cancels a drag
     if (IsDialogKey(message))
         return;
     TranslateMessage(&message);
