@@ -201,11 +201,16 @@ void GraphicHost::Realign() {
     auto orderKey = [](const GraphicControl* c, TAlign align) {
         RECT b = c->Bounds();
         switch (align) {
-        case alTop: return static_cast<long>(b.top);
-        case alBottom: return -static_cast<long>(b.bottom);
-        case alLeft: return static_cast<long>(b.left);
-        case alRight: return -static_cast<long>(b.right);
-        default: return 0L;
+        case alTop:
+            return static_cast<long>(b.top);
+        case alBottom:
+            return -static_cast<long>(b.bottom);
+        case alLeft:
+            return static_cast<long>(b.left);
+        case alRight:
+            return -static_cast<long>(b.right);
+        default:
+            return 0L;
         }
     };
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
@@ -221,11 +226,24 @@ void GraphicHost::Realign() {
             const int h = std::min(c->Height(), static_cast<int>(rest.bottom - rest.top));
             RECT b = rest;
             switch (align) {
-            case alTop: b.bottom = rest.top + std::max(h, 0); rest.top = b.bottom; break;
-            case alBottom: b.top = rest.bottom - std::max(h, 0); rest.bottom = b.top; break;
-            case alLeft: b.right = rest.left + std::max(w, 0); rest.left = b.right; break;
-            case alRight: b.left = rest.right - std::max(w, 0); rest.right = b.left; break;
-            default: break; // alClient: all that is left
+            case alTop:
+                b.bottom = rest.top + std::max(h, 0);
+                rest.top = b.bottom;
+                break;
+            case alBottom:
+                b.top = rest.bottom - std::max(h, 0);
+                rest.bottom = b.top;
+                break;
+            case alLeft:
+                b.right = rest.left + std::max(w, 0);
+                rest.left = b.right;
+                break;
+            case alRight:
+                b.left = rest.right - std::max(w, 0);
+                rest.right = b.left;
+                break;
+            default:
+                break; // alClient: all that is left
             }
             c->SetBoundsAligned(b);
         }
@@ -296,8 +314,8 @@ bool GraphicHost::MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam)
     else if (message >= WM_MBUTTONDOWN && message <= WM_MBUTTONDBLCLK)
         button = mbMiddle;
     const bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-    const bool doubleClick = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK ||
-                             message == WM_MBUTTONDBLCLK;
+    const bool doubleClick =
+        message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
     TShiftState shift = ShiftStateOf(wParam);
 
     if (up) {
