@@ -1,4 +1,5 @@
 #include "framework/Application.h"
+#include "framework/DragDrop.h"
 #include "framework/ErrorBox.h"
 #include "framework/Form.h"
 #include "framework/Hint.h"
@@ -71,6 +72,8 @@ void Application::ProcessMessages() {
 void Application::Process(MSG& message) {
     if (IsHintCancellingInput(message.message))
         CancelHint();
+    if (DragKeyMessage(message))
+        return; // Escape cancels a drag
     if (IsDialogKey(message))
         return;
     TranslateMessage(&message);

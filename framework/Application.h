@@ -49,6 +49,13 @@ public:
     // Processes one message: F1, dialog keys of the program's forms, dispatch.
     void Process(MSG& message);
 
+    // Drags: a control's drag that waits for the pointer starts once it has moved this many
+    // pixels; a dmAutomatic control's press starts its drag at once when DragImmediate is set.
+    int DragThreshold() const { return dragThreshold_; }
+    void SetDragThreshold(int pixels) { dragThreshold_ = pixels < 0 ? 0 : pixels; }
+    bool DragImmediate() const { return dragImmediate_; }
+    void SetDragImmediate(bool immediate) { dragImmediate_ = immediate; }
+
     // WinHelp on the help file (through the help hook when one is set).
     void HelpCommand(UINT command, ULONG_PTR data);
     // HELP_CONTEXT with the number; 0 asks for nothing.
@@ -91,6 +98,8 @@ private:
     unsigned hintShortPause_ = 50;
     unsigned hintHidePause_ = 2500;
     std::unique_ptr<HintController> hints_;
+    int dragThreshold_ = 5;
+    bool dragImmediate_ = true;
 };
 
 } // namespace qv

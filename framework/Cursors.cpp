@@ -14,37 +14,70 @@ struct CursorArt {
 };
 
 constexpr const char* kDragArt[] = {
-    "X",           "X.X",          "X..X",         "X...X",        "X....X",
-    "X.....X",     "X......X",     "X.......X",    "X........X",   "X.....XXXXX",
-    "X..X..X",     "X.X X..X",     "XX  X..X",     "X    X..X",    "      X..X",
-    "       XX",   "        XXXXXXXXX", "        X.......X", "        X.......X",
-    "        X.......X", "        X.......X", "        XXXXXXXXX",
+    "X",
+    "X.X",
+    "X..X",
+    "X...X",
+    "X....X",
+    "X.....X",
+    "X......X",
+    "X.......X",
+    "X........X",
+    "X.....XXXXX",
+    "X..X..X",
+    "X.X X..X",
+    "XX  X..X",
+    "X    X..X",
+    "      X..X",
+    "       XX",
+    "        XXXXXXXXX",
+    "        X.......X",
+    "        X.......X",
+    "        X.......X",
+    "        X.......X",
+    "        XXXXXXXXX",
 };
 constexpr const char* kMultiDragArt[] = {
-    "X",           "X.X",          "X..X",         "X...X",        "X....X",
-    "X.....X",     "X......X",     "X.......X",    "X........X",   "X.....XXXXX",
-    "X..X..X",     "X.X X..X",     "XX  X..X",     "X    X..X",    "      X..X",
-    "       XX   XXXXXXXXX", "        XXXX.......X", "        X..X.......X",
-    "        X..X.......X", "        X..X.......X", "        X..XXXXXXXXX",
-    "        X.......X", "        XXXXXXXXX",
+    "X",
+    "X.X",
+    "X..X",
+    "X...X",
+    "X....X",
+    "X.....X",
+    "X......X",
+    "X.......X",
+    "X........X",
+    "X.....XXXXX",
+    "X..X..X",
+    "X.X X..X",
+    "XX  X..X",
+    "X    X..X",
+    "      X..X",
+    "       XX   XXXXXXXXX",
+    "        XXXX.......X",
+    "        X..X.......X",
+    "        X..X.......X",
+    "        X..X.......X",
+    "        X..XXXXXXXXX",
+    "        X.......X",
+    "        XXXXXXXXX",
 };
 constexpr const char* kHandArt[] = {
-    "     XX",         "    X..X",        "    X..X",        "    X..X",
-    "    X..X",        "    X..XXX",      "    X..X..XXX",   "    X..X..X..XX",
+    "     XX",          "    X..X",         "    X..X",         "    X..X",
+    "    X..X",         "    X..XXX",       "    X..X..XXX",    "    X..X..X..XX",
     " XX X..X..X..X.X", "X..XX........X.X", "X...X..........X", " X.............X",
-    "  X............X", "  X...........X", "   X..........X", "    X........X",
+    "  X............X", "  X...........X",  "   X..........X",  "    X........X",
     "    X........X",   "    XXXXXXXXXX",
 };
 constexpr const char* kHSplitArt[] = {
-    "     X.X X.X",      "     X.X X.X",      "     X.X X.X",      "  X  X.X X.X  X",
-    " X.XXX.X X.XXX.X",  "X...............X", " X.XXX.X X.XXX.X",  "  X  X.X X.X  X",
-    "     X.X X.X",      "     X.X X.X",      "     X.X X.X",
+    "     X.X X.X",     "     X.X X.X",      "     X.X X.X",     "  X  X.X X.X  X",
+    " X.XXX.X X.XXX.X", "X...............X", " X.XXX.X X.XXX.X", "  X  X.X X.X  X",
+    "     X.X X.X",     "     X.X X.X",      "     X.X X.X",
 };
 constexpr const char* kVSplitArt[] = {
-    "     X",           "    X.X",          "   X...X",         "      X.X",
-    "XXXXXX.XXXXXX",    "X...........X",    "XXXXXXXXXXXXX",    "",
-    "XXXXXXXXXXXXX",    "X...........X",    "XXXXXX.XXXXXX",    "      X.X",
-    "    X...X",        "     X.X",         "      X",
+    "     X",        "    X.X",       "   X...X",  "      X.X",     "XXXXXX.XXXXXX",
+    "X...........X", "XXXXXXXXXXXXX", "",          "XXXXXXXXXXXXX", "X...........X",
+    "XXXXXX.XXXXXX", "      X.X",     "    X...X", "     X.X",      "      X",
 };
 
 HCURSOR DrawCursor(const CursorArt& art, int hotX, int hotY) {
@@ -89,32 +122,52 @@ CursorTable& Table() {
 
 LPCSTR SystemCursorName(TCursor cursor) {
     switch (cursor) {
-    case crArrow: return IDC_ARROW;
-    case crCross: return IDC_CROSS;
-    case crIBeam: return IDC_IBEAM;
-    case crSizeNESW: return IDC_SIZENESW;
-    case crSizeNS: return IDC_SIZENS;
-    case crSizeNWSE: return IDC_SIZENWSE;
-    case crSizeWE: return IDC_SIZEWE;
-    case crUpArrow: return IDC_UPARROW;
-    case crHourGlass: return IDC_WAIT;
+    case crArrow:
+        return IDC_ARROW;
+    case crCross:
+        return IDC_CROSS;
+    case crIBeam:
+        return IDC_IBEAM;
+    case crSizeNESW:
+        return IDC_SIZENESW;
+    case crSizeNS:
+        return IDC_SIZENS;
+    case crSizeNWSE:
+        return IDC_SIZENWSE;
+    case crSizeWE:
+        return IDC_SIZEWE;
+    case crUpArrow:
+        return IDC_UPARROW;
+    case crHourGlass:
+        return IDC_WAIT;
     case crNoDrop:
-    case crNo: return IDC_NO;
-    case crAppStart: return IDC_APPSTARTING;
-    case crHelp: return IDC_HELP;
-    case crSizeAll: return IDC_SIZEALL;
-    default: return nullptr;
+    case crNo:
+        return IDC_NO;
+    case crAppStart:
+        return IDC_APPSTARTING;
+    case crHelp:
+        return IDC_HELP;
+    case crSizeAll:
+        return IDC_SIZEALL;
+    default:
+        return nullptr;
     }
 }
 
 HCURSOR DrawnCursor(TCursor cursor) {
     switch (cursor) {
-    case crDrag: return DrawCursor(Art(kDragArt), 0, 0);
-    case crMultiDrag: return DrawCursor(Art(kMultiDragArt), 0, 0);
-    case crHandPoint: return DrawCursor(Art(kHandArt), 5, 0);
-    case crHSplit: return DrawCursor(Art(kHSplitArt), 8, 5);
-    case crVSplit: return DrawCursor(Art(kVSplitArt), 6, 7);
-    default: return nullptr;
+    case crDrag:
+        return DrawCursor(Art(kDragArt), 0, 0);
+    case crMultiDrag:
+        return DrawCursor(Art(kMultiDragArt), 0, 0);
+    case crHandPoint:
+        return DrawCursor(Art(kHandArt), 5, 0);
+    case crHSplit:
+        return DrawCursor(Art(kHSplitArt), 8, 5);
+    case crVSplit:
+        return DrawCursor(Art(kVSplitArt), 6, 7);
+    default:
+        return nullptr;
     }
 }
 

@@ -7,10 +7,10 @@ namespace qv {
 // default of where the pointer is", and programs may register positive numbers of their own.
 using TCursor = int;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4,
-                  crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9,
-                  crUpArrow = -10, crHourGlass = -11, crDrag = -12, crNoDrop = -13,
-                  crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crNo = -18,
-                  crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
+                  crSizeNESW = -6, crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10,
+                  crHourGlass = -11, crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15,
+                  crMultiDrag = -16, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
+                  crSizeAll = -22;
 
 // The pointer handle of a cursor number: the system's pointers, pointers drawn by the
 // framework (crDrag, crMultiDrag, crHSplit, crVSplit, crHandPoint), registered ones; null for

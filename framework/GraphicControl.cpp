@@ -1,6 +1,7 @@
 #include "framework/GraphicControl.h"
 #include "framework/Hint.h"
 #include "framework/Menu.h"
+#include "framework/DragDrop.h"
 #include <algorithm>
 
 namespace qv {
@@ -29,6 +30,7 @@ GraphicControl::GraphicControl(GraphicHost& host) : host_(host) {
 GraphicControl::~GraphicControl() {
     if (popupMenu_)
         popupMenu_->ForgetComponent(this);
+    DragControlDestroyed(*this);
     host_.Remove(this);
 }
 
@@ -113,8 +115,29 @@ void GraphicControl::MouseUp(TMouseButton button, TShiftState shift, int x, int 
 
 // --- Host: painting ------------------------------------------------------------------------
 
+namespace {
+// Every host alive, so that a drag can find the controls under the pointer in any window.
+std::vector<GraphicHost*>& AllHosts() {
+    static std::vector<GraphicHost*> hosts;
+    return hosts;
+}
+} // namespace
+
+GraphicHost::GraphicHost(HWND window) : window_(window) {
+    AllHosts().push_back(this);
+}
+
+GraphicHost* GraphicHost::OfWindow(HWND window) {
+    for (GraphicHost* host : AllHosts())
+        if (window && host->window_ == window)
+            return host;
+    return nullptr;
+}
+
 GraphicHost::~GraphicHost() {
     HintHostGone(this);
+    auto& hosts = AllHosts();
+    hosts.erase(std::remove(hosts.begin(), hosts.end(), this), hosts.end());
     if (capture_ && window_ && GetCapture() == window_)
         ReleaseCapture();
 }
@@ -255,6 +278,8 @@ POINT PointOf(LPARAM lParam) {
 bool GraphicHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     HintHostMessage(*this, message, lParam);
+    if (DragHostMessage(*this, message, wParam, lParam))
+        return true;
     switch (message) {
     case WM_RBUTTONUP:
         // The default processing turns the release into WM_CONTEXTMENU (the popup menu).
@@ -326,6 +351,12 @@ bool GraphicHost::MouseButtonMessage(UINT message, WPARAM wParam, LPARAM lParam)
     GraphicControl* target = capture_ ? capture_ : ControlAt(p);
     if (!target)
         return false;
+    if (message == WM_LBUTTONDOWN && !capture_ && target->DragMode() == dmAutomatic) {
+        POINT screen = p;
+        ClientToScreen(window_, &screen);
+        BeginAutomaticDrag(*target, screen); // the press is the drag's, not the control's
+        return true;
+    }
     if (!capture_ && window_) {
         capture_ = target; // moves and the release go to the control pressed
         SetCapture(window_);

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/Component.h"
 #include "framework/Cursors.h"
+#include "framework/DragEvents.h"
 #include "framework/MouseEvents.h"
 #include <windows.h>
 #include <functional>
@@ -95,6 +96,28 @@ public:
     MouseMoveEvent OnMouseMove;
     MouseEvent OnMouseUp;
 
+    // Drag and drop (see DragDrop.h). With dmAutomatic a left-button press starts a drag
+    // instead of reaching OnMouseDown.
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    // The pointer while the drag is over a target that accepts it.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    // Starts dragging the control: at once, or once the pointer has moved threshold pixels
+    // (-1: the application's DragThreshold) with the left button held; a release before that
+    // is an ordinary click. Does nothing while another drag runs.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends the control's drag: dropped where the pointer is (when the target there accepts),
+    // or cancelled.
+    void EndDrag(bool drop);
+    // True while the control's drag runs (not while it waits for the threshold).
+    bool Dragging() const;
+
+    StartDragEvent OnStartDrag;
+    DragOverEvent OnDragOver;
+    DragDropEvent OnDragDrop;
+    EndDragEvent OnEndDrag;
+
 protected:
     explicit GraphicControl(GraphicHost& host);
     virtual void BoundsChanged() {}
@@ -103,9 +126,16 @@ protected:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // Raise the drag events. DragOver receives accept false and sets it when the control takes
+    // the source (by default: when OnDragOver is set and leaves it set).
+    virtual void DoStartDrag();
+    virtual void DragOver(Component& source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(Component& source, int x, int y);
+    virtual void DoEndDrag(Component* target, int x, int y);
 
 private:
     friend class GraphicHost;
+    friend class DragManager;
     void SetBoundsAligned(const RECT& bounds);
 
     GraphicHost& host_;
@@ -119,19 +149,23 @@ private:
     std::string hint_;
     bool showHint_ = false;
     bool parentShowHint_ = true;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
 };
 
 // Owns nothing: keeps the list of graphic controls placed on one window, paints them and
 // passes them the mouse.
 class GraphicHost {
 public:
-    explicit GraphicHost(HWND window = nullptr) : window_(window) {}
+    explicit GraphicHost(HWND window = nullptr);
     ~GraphicHost();
     GraphicHost(const GraphicHost&) = delete;
     GraphicHost& operator=(const GraphicHost&) = delete;
 
     void SetWindow(HWND window) { window_ = window; }
     HWND Window() const { return window_; }
+    // The host of a window (null for a window that hosts no graphic controls).
+    static GraphicHost* OfWindow(HWND window);
 
     // Whether the controls that follow their host show hints: the hosting form's or
     // container's ShowHint, or the host's own value when no window object owns it.

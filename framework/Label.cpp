@@ -8,6 +8,12 @@ void Label::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
                          parent);
 }
 
+void Label::SetText(const std::string& text) {
+    Control::SetText(text);
+    if (autoSize_ && Handle())
+        GrowToText();
+}
+
 void Label::GrowToText() {
     std::string text = Text();
     HDC dc = GetDC(Handle());

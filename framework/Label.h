@@ -11,9 +11,17 @@ public:
     // keeping its top-left corner, never shrinking it: the layouts give sizes measured with
     // the original fonts, and a substituted font may need more room.
     void GrowToText();
+    // With AutoSize (the default) every new text grows the label as GrowToText does, so a
+    // figure written after a caption is never cut off.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    void SetText(const std::string& text) override;
 
 protected:
     void CreateHandle(HWND parent, const RECT& bounds, const char* text) override;
+
+private:
+    bool autoSize_ = true;
 };
 
 // A label that looks like a link (maroon text on the button face; give it an underlined font)

@@ -9,8 +9,8 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // The keys and buttons held during a mouse event; ssDouble marks the press of a double click.
 using TShiftState = unsigned;
-constexpr TShiftState ssShift = 0x01, ssAlt = 0x02, ssCtrl = 0x04, ssLeft = 0x08,
-                      ssRight = 0x10, ssMiddle = 0x20, ssDouble = 0x40;
+constexpr TShiftState ssShift = 0x01, ssAlt = 0x02, ssCtrl = 0x04, ssLeft = 0x08, ssRight = 0x10,
+                      ssMiddle = 0x20, ssDouble = 0x40;
 
 // The shift state of a mouse message's key flags (MK_*); Alt is read from the keyboard.
 TShiftState ShiftStateOf(WPARAM mouseKeys);

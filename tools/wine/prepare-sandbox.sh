@@ -62,5 +62,17 @@ write_templates() {
     add "$templates\\Server" /v PathCache /t REG_BINARY /d 40000000  # 64
     "$WINESERVER" -w
 }
+# Windows 9x has Arial; Wine has none, and the face it falls back to is wider, which cuts off
+# the "Enabled" boxes and five-digit sizes. Liberation Sans has Arial's metrics.
+liberation=/usr/share/fonts/truetype/liberation
+if ls "$liberation"/LiberationSans-*.ttf >/dev/null 2>&1; then
+    cp -n "$liberation"/LiberationSans-*.ttf "$dir/drive_c/windows/Fonts/"
+fi
+write_font_replacements() {
+    add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "Liberation Sans"
+    "$WINESERVER" -w
+}
 qv_with_display write_templates
+ls "$dir/drive_c/windows/Fonts"/LiberationSans-*.ttf >/dev/null 2>&1 &&
+    qv_with_display write_font_replacements
 touch "$dir/.qv-sandbox"

@@ -1,0 +1,153 @@
+#pragma once
+// Real host windows and controls for the drag-and-drop tests, and mouse messages sent the way
+// the system delivers them: to the window that holds the capture, else to the host.
+#include "framework/Application.h"
+#include "framework/DragDrop.h"
+#include "framework/GraphicControl.h"
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace qvtest {
+
+using Log = std::vector<std::string>;
+
+// A top-level window at a given screen position whose procedure passes its messages to a
+// GraphicHost first, as every hosting window does.
+class DragTestHost {
+public:
+    DragTestHost(int left, int top, int width = 200, int height = 120) {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "QvDragTestHost";
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        RegisterClassA(&wc); // fails harmlessly when already registered
+        window_ = CreateWindowExA(WS_EX_TOPMOST, "QvDragTestHost", "", WS_POPUP, left, top, width,
+                                  height, nullptr, nullptr, wc.hInstance, this);
+        host_.SetWindow(window_);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        UpdateWindow(window_);
+    }
+    ~DragTestHost() { DestroyWindow(window_); }
+    DragTestHost(const DragTestHost&) = delete;
+    DragTestHost& operator=(const DragTestHost&) = delete;
+
+    qv::GraphicHost& Host() { return host_; }
+    HWND Window() const { return window_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == WM_NCCREATE)
+            SetWindowLongPtrA(w, GWLP_USERDATA,
+                              LONG_PTR(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+        auto* self = reinterpret_cast<DragTestHost*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        LRESULT result = 0;
+        if (self && self->host_.HandleMessage(m, wp, lp, result))
+            return result;
+        return DefWindowProcA(w, m, wp, lp);
+    }
+
+    HWND window_ = nullptr;
+    qv::GraphicHost host_;
+};
+
+// A plain grey rectangle.
+class Box : public qv::GraphicControl {
+public:
+    Box(qv::GraphicHost& host, const char* name, int left, int top, int width = 50, int height = 40)
+        : GraphicControl(host) {
+        SetName(name);
+        SetBounds(left, top, width, height);
+    }
+    void Paint(HDC dc) override {
+        RECT r = ClientRect();
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    }
+};
+
+inline std::string At(int x, int y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
+// Records a control's mouse and drag events: "down:src:10,10", "click:src", "startdrag:src",
+// "over:dst:enter:10,5", "drop:dst:src:12,6", "enddrag:src:dst:12,6" ("nil" for no target).
+// A drop target gets OnDragOver (answering acceptAll) and OnDragDrop.
+inline void Record(qv::GraphicControl& c, Log& log, bool dropTarget, const bool* accept = nullptr) {
+    c.OnMouseDown = [&log](qv::Component& s, qv::TMouseButton, qv::TShiftState, int x, int y) {
+        log.push_back("down:" + s.Name() + ":" + At(x, y));
+    };
+    c.OnMouseUp = [&log](qv::Component& s, qv::TMouseButton, qv::TShiftState, int, int) {
+        log.push_back("up:" + s.Name());
+    };
+    c.OnClick = [&log](qv::Component& s) { log.push_back("click:" + s.Name()); };
+    c.OnStartDrag = [&log](qv::Component& s) { log.push_back("startdrag:" + s.Name()); };
+    c.OnEndDrag = [&log](qv::Component& s, qv::Component* target, int x, int y) {
+        log.push_back("enddrag:" + s.Name() + ":" + (target ? target->Name() : "nil") + ":" +
+                      At(x, y));
+    };
+    if (!dropTarget)
+        return;
+    c.OnDragOver = [&log, accept](qv::Component& s, qv::Component&, int x, int y,
+                                  qv::TDragState state, bool& accepted) {
+        const char* names[] = {"enter", "leave", "move"};
+        log.push_back("over:" + s.Name() + ":" + names[state] + ":" + At(x, y));
+        if (accept)
+            accepted = *accept;
+    };
+    c.OnDragDrop = [&log](qv::Component& s, qv::Component& source, int x, int y) {
+        log.push_back("drop:" + s.Name() + ":" + source.Name() + ":" + At(x, y));
+    };
+}
+
+// Sends a mouse message for a point of a window's client area to the window that holds the
+// mouse (the given window when none does).
+inline void SendMouse(HWND window, UINT message, WPARAM keys, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    HWND to = GetCapture() ? GetCapture() : window;
+    ScreenToClient(to, &p);
+    SendMessageA(to, message, keys, MAKELPARAM(p.x, p.y));
+}
+inline void Press(HWND w, int x, int y) {
+    SendMouse(w, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+}
+inline void MoveHeld(HWND w, int x, int y) {
+    SendMouse(w, WM_MOUSEMOVE, MK_LBUTTON, x, y);
+}
+inline void Release(HWND w, int x, int y) {
+    SendMouse(w, WM_LBUTTONUP, 0, x, y);
+}
+
+// Puts the real pointer on a point of a window's client area, for the code that reads it, and
+// drops the moves the display reports for it, so that only the test's own messages count.
+inline void PlacePointer(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    SetCursorPos(p.x, p.y);
+    // The display may still report an earlier position: wait until the pointer stays put.
+    int steady = 0;
+    const DWORD start = GetTickCount();
+    while (steady < 5 && GetTickCount() - start < 3000) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+        }
+        Sleep(10);
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == p.x && now.y == p.y) {
+            ++steady;
+        } else {
+            steady = 0;
+            SetCursorPos(p.x, p.y);
+        }
+    }
+}
+
+inline bool ShowsCursor(qv::TCursor cursor) {
+    return GetCursor() == qv::CursorHandle(cursor);
+}
+
+} // namespace qvtest
