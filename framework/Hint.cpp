@@ -54,16 +54,7 @@ void HintController::MouseMove(GraphicHost& host, POINT point) {
 }
 
 void HintController::MouseOver(GraphicHost* host, GraphicControl* control) {
-    // While the mouse is over a host, a timer checks where it really is: Windows 95 sends no
-    // message when it leaves, and a move message may tell an older position.
     host_ = host;
-    if (host_ && !polling_) {
-        EnsureWindow().StartTimer(kPollTimer, kPollInterval);
-        polling_ = true;
-    } else if (!host_ && polling_) {
-        window_->StopTimer(kPollTimer);
-        polling_ = false;
-    }
     if (control == current_) {
         // Resting on the same control: the pause goes on, or starts now that the control
         // has a hint to show (its text or ShowHint set meanwhile); a hint shown goes when it
@@ -72,6 +63,7 @@ void HintController::MouseOver(GraphicHost* host, GraphicControl* control) {
             Cancel();
         else if (current_ && !shown_ && !pending_ && CanShow(current_))
             StartPause(active_);
+        UpdatePolling();
         return;
     }
     HideWindow();
@@ -82,6 +74,20 @@ void HintController::MouseOver(GraphicHost* host, GraphicControl* control) {
         StartPause(active_);
     else
         active_ = false; // a place without a hint ends the quick succession
+    UpdatePolling();
+}
+
+void HintController::UpdatePolling() {
+    // While a hint is due, shown or silenced, a timer checks where the mouse really is:
+    // Windows 95 sends no message when it leaves a window. Controls without hints cost nothing.
+    const bool wanted = host_ && current_ && (pending_ || shown_ || current_ == dismissed_);
+    if (wanted && !polling_) {
+        EnsureWindow().StartTimer(kPollTimer, kPollInterval);
+        polling_ = true;
+    } else if (!wanted && polling_) {
+        window_->StopTimer(kPollTimer);
+        polling_ = false;
+    }
 }
 
 void HintController::StartPause(bool quick) {
@@ -107,16 +113,13 @@ void HintController::Timer(UINT_PTR id) {
             Cancel();
         break;
     case kPollTimer:
-        polling_ = false;
+        polling_ = false; // stopped above
         Poll();
-        if (host_ && !polling_) {
-            window_->StartTimer(kPollTimer, kPollInterval);
-            polling_ = true;
-        }
         break;
     default:
         break;
     }
+    UpdatePolling();
 }
 
 void HintController::Show() {
@@ -164,6 +167,7 @@ void HintController::Cancel() {
     HideWindow();
     active_ = false;
     dismissed_ = current_;
+    UpdatePolling();
 }
 
 void HintController::Forget() {

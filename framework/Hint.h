@@ -41,6 +41,7 @@ private:
     bool CanShow(const GraphicControl* control) const;
     // Starts the pause before showing: HintShortPause while hints come in quick succession.
     void StartPause(bool quick);
+    void UpdatePolling();
     void Timer(UINT_PTR id);
     void Show();
     void HideWindow();
@@ -49,7 +50,7 @@ private:
     HintWindow& EnsureWindow();
 
     std::unique_ptr<HintWindow> window_;
-    GraphicHost* host_ = nullptr;         // the mouse is over its window
+    GraphicHost* host_ = nullptr;         // of the control under the mouse
     GraphicControl* current_ = nullptr;   // under the mouse
     GraphicControl* dismissed_ = nullptr; // cancelled: silent until the mouse leaves it
     bool shown_ = false;
