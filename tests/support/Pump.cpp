@@ -42,6 +42,26 @@ void TypeText(const char* text) {
     PumpFor(50);
 }
 
+void PlacePointer(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    int steady = 0;
+    const DWORD start = GetTickCount();
+    while (steady < 5 && GetTickCount() - start < 3000) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+        }
+        Sleep(10);
+        POINT now;
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) {
+            ++steady;
+        } else {
+            steady = 0;
+            SetCursorPos(screen.x, screen.y);
+        }
+    }
+}
+
 void FocusWindow(HWND window) {
     HWND top = qv::TopLevelOf(window);
     SetForegroundWindow(top);

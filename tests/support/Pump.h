@@ -14,6 +14,11 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 void PressKey(BYTE virtualKey);
 void TypeText(const char* text);
 
+// Puts the real pointer on a screen point and waits until the system reports it there steadily
+// (the display may still deliver an earlier position); the mouse moves it reports meanwhile
+// are dropped, so that only a test's own mouse messages count.
+void PlacePointer(POINT screen);
+
 // Moves the focus to a window and makes its top-level window the foreground window.
 void FocusWindow(HWND window);
 

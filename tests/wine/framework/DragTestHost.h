@@ -4,6 +4,7 @@
 #include "framework/Application.h"
 #include "framework/DragDrop.h"
 #include "framework/GraphicControl.h"
+#include "support/Pump.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -121,29 +122,11 @@ inline void Release(HWND w, int x, int y) {
     SendMouse(w, WM_LBUTTONUP, 0, x, y);
 }
 
-// Puts the real pointer on a point of a window's client area, for the code that reads it, and
-// drops the moves the display reports for it, so that only the test's own messages count.
+// Puts the real pointer on a point of a window's client area, for the code that reads it.
 inline void PlacePointer(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
-    // The display may still report an earlier position: wait until the pointer stays put.
-    int steady = 0;
-    const DWORD start = GetTickCount();
-    while (steady < 5 && GetTickCount() - start < 3000) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
-        }
-        Sleep(10);
-        POINT now;
-        GetCursorPos(&now);
-        if (now.x == p.x && now.y == p.y) {
-            ++steady;
-        } else {
-            steady = 0;
-            SetCursorPos(p.x, p.y);
-        }
-    }
+    qvtest::PlacePointer(p);
 }
 
 inline bool ShowsCursor(qv::TCursor cursor) {

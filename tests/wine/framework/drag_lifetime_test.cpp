@@ -2,7 +2,9 @@
 // in the middle of a drag.
 #include "DragTestHost.h"
 #include "framework/Container.h"
+#include "framework/Exceptions.h"
 #include "framework/Form.h"
+#include "support/Recorders.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include <gtest/gtest.h>
 #include <array>
@@ -149,6 +151,46 @@ TEST_F(DragLifetimeTest, FromAFormOntoItsPanelAndEscape) {
                            "over:onPanel:move:11,5", "over:onPanel:leave:11,5",
                            "drop:onPanel:onForm:11,5", "enddrag:onForm:onPanel:11,5"}));
     EXPECT_TRUE(IsWindowVisible(f));
+}
+
+TEST_F(DragLifetimeTest, FailingHandlersShowTheErrorBoxAndLeaveNoDragBehind) {
+    MessageBoxRecorder boxes;
+    PanelForm form;
+    Box onForm(form.Graphics(), "onForm", 10, 10);
+    Box onPanel(form.panel.Graphics(), "onPanel", 10, 10);
+    Record(onForm, log, false);
+    Record(onPanel, log, true);
+    onForm.SetDragMode(qv::dmAutomatic);
+    onForm.OnStartDrag = [](qv::Component&) { throw qv::Exception("Cannot drag this"); };
+    form.Show();
+    qv::Application::Instance().ProcessMessages();
+    HWND f = form.Handle(), p = form.panel.Handle();
+
+    Press(f, 20, 20);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Cannot drag this.");
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(qv::DragSource(), nullptr);
+
+    Record(onForm, log, false);
+    auto recordOver = onPanel.OnDragOver;
+    onPanel.OnDragOver = [&](qv::Component& s, qv::Component& source, int x, int y,
+                             qv::TDragState state, bool& accept) {
+        recordOver(s, source, x, y, state, accept);
+        if (state == qv::dsDragEnter)
+            throw qv::Exception("Cannot look at it");
+    };
+    Press(f, 20, 20);
+    MoveHeld(p, 20, 15);
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    EXPECT_TRUE(onForm.Dragging()) << "the drag goes on";
+    EXPECT_TRUE(ShowsCursor(qv::crNoDrop));
+    MoveHeld(p, 21, 15);
+    EXPECT_TRUE(ShowsCursor(qv::crDrag));
+    Release(p, 21, 15);
+    EXPECT_EQ(log, (Events{"startdrag:onForm", "over:onPanel:enter:10,5", "over:onPanel:move:11,5",
+                           "over:onPanel:leave:11,5", "drop:onPanel:onForm:11,5",
+                           "enddrag:onForm:onPanel:11,5"}));
 }
 
 TEST_F(DragLifetimeTest, AnimatedImageAsTargetAndAsSource) {

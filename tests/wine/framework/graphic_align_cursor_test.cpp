@@ -22,7 +22,7 @@ void ResizePanel(ProbeForm& form, int width, int height) {
 bool SetCursorOver(ProbeForm& form, int x, int y) {
     POINT p{x, y};
     ClientToScreen(form.panel.Handle(), &p);
-    SetCursorPos(p.x, p.y);
+    qvtest::PlacePointer(p);
     return SendMessageA(form.panel.Handle(), WM_SETCURSOR,
                         reinterpret_cast<WPARAM>(form.panel.Handle()),
                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) != 0;
@@ -149,7 +149,7 @@ TEST(GraphicCursor, ThePointerOverAControlIsItsCursor) {
     hand.SetEnabled(true);
     POINT p{20, 20};
     ClientToScreen(form.panel.Handle(), &p);
-    SetCursorPos(p.x, p.y);
+    qvtest::PlacePointer(p);
     EXPECT_FALSE(SendMessageA(form.panel.Handle(), WM_SETCURSOR,
                               reinterpret_cast<WPARAM>(form.panel.Handle()),
                               MAKELPARAM(HTBORDER, WM_MOUSEMOVE)));
