@@ -31,34 +31,21 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 } // namespace
 
-// The display may report an earlier move late and put the pointer back there: move until the
-// pointer stays.
-void SettlePointerAt(POINT p) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        SetCursorPos(p.x, p.y);
-        PumpFor(30);
-        POINT now;
-        GetCursorPos(&now);
-        if (now.x == p.x && now.y == p.y)
-            return;
-    }
-}
-
 void MovePointerTo(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    SettlePointerAt(p);
+    PlacePointer(p);
     SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
 }
 
 void ParkPointer() {
-    SettlePointerAt(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
+    PlacePointer(POINT{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
 }
 
 void RightClick(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);
-    SetCursorPos(p.x, p.y);
+    PlacePointer(p);
     SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x, y));
     SendMessageA(window, WM_RBUTTONUP, 0, MAKELPARAM(x, y));
 }
