@@ -28,8 +28,7 @@ GraphicControl::GraphicControl(GraphicHost& host) : host_(host) {
 }
 
 GraphicControl::~GraphicControl() {
-    if (popupMenu_)
-        popupMenu_->ForgetComponent(this);
+    PopupMenu::ComponentGone(this);
     DragControlDestroyed(*this);
     host_.Remove(this);
 }
@@ -132,6 +131,13 @@ GraphicHost* GraphicHost::OfWindow(HWND window) {
         if (window && host->window_ == window)
             return host;
     return nullptr;
+}
+
+void GraphicHost::PopupMenuGone(const qv::PopupMenu* menu) {
+    for (GraphicHost* host : AllHosts())
+        for (GraphicControl* c : host->controls_)
+            if (c->popupMenu_ == menu)
+                c->popupMenu_ = nullptr;
 }
 
 GraphicHost::~GraphicHost() {

@@ -166,6 +166,8 @@ public:
     HWND Window() const { return window_; }
     // The host of a window (null for a window that hosts no graphic controls).
     static GraphicHost* OfWindow(HWND window);
+    // Unlinks a popup menu that goes away from every control of every host.
+    static void PopupMenuGone(const qv::PopupMenu* menu);
 
     // Whether the controls that follow their host show hints: the hosting form's or
     // container's ShowHint, or the host's own value when no window object owns it.

@@ -3,6 +3,7 @@
 #include "framework/Exceptions.h"
 #include "framework/GraphicControl.h"
 #include "framework/HiddenWindow.h"
+#include <algorithm>
 
 namespace qv {
 
@@ -110,7 +111,22 @@ void MainMenu::Select(WPARAM wParam, LPARAM lParam) {
 
 namespace qv {
 
+namespace {
+// Every popup menu alive, so that a control that goes away stops being any menu's component.
+std::vector<PopupMenu*>& AllPopupMenus() {
+    static std::vector<PopupMenu*> menus;
+    return menus;
+}
+} // namespace
+
+PopupMenu::PopupMenu() {
+    AllPopupMenus().push_back(this);
+}
+
 PopupMenu::~PopupMenu() {
+    auto& menus = AllPopupMenus();
+    menus.erase(std::remove(menus.begin(), menus.end(), this), menus.end());
+    GraphicHost::PopupMenuGone(this);
     if (ownWindow_)
         DestroyWindow(ownWindow_);
 }
@@ -119,9 +135,10 @@ void PopupMenu::Build(std::span<const MenuRow> rows) {
     BuildInto(CreatePopupMenu(), rows);
 }
 
-void PopupMenu::ForgetComponent(const Component* component) {
-    if (popupComponent_ == component)
-        popupComponent_ = nullptr;
+void PopupMenu::ComponentGone(const Component* component) {
+    for (PopupMenu* menu : AllPopupMenus())
+        if (menu->popupComponent_ == component)
+            menu->popupComponent_ = nullptr;
 }
 
 HWND PopupMenu::OwnerWindow() {

@@ -93,7 +93,8 @@ private:
 // The chosen item's OnClick runs once the menu has closed.
 class PopupMenu : public Component, public TableMenu {
 public:
-    PopupMenu() = default;
+    PopupMenu();
+    // Controls linked to the menu lose the link.
     ~PopupMenu() override;
 
     void Build(std::span<const MenuRow> rows);
@@ -107,8 +108,8 @@ public:
     // control is gone. Popup alone leaves it as it is.
     Component* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(Component* component) { popupComponent_ = component; }
-    // Called by a control that goes away while it is the popup component.
-    void ForgetComponent(const Component* component);
+    // Called by a control that goes away: no menu keeps it as its popup component.
+    static void ComponentGone(const Component* component);
 
     NotifyEvent OnPopup;
 

@@ -207,6 +207,32 @@ TEST_F(PopupMenus, AControlDestroyedStopsBeingThePopupComponent) {
     EXPECT_EQ(menu.PopupComponent(), nullptr);
 }
 
+TEST_F(PopupMenus, AControlLinkedElsewhereIsForgottenByEveryMenu) {
+    qv::PopupMenu other;
+    form.left->SetPopupMenu(&menu);
+    AnswerNextMenu({VK_ESCAPE});
+    RightClick(form.Handle(), 30, 30);
+    ASSERT_TRUE(MenuWasAnswered());
+    form.left->SetPopupMenu(&other); // the first menu still names it as its component
+    form.left.reset();
+    EXPECT_EQ(menu.PopupComponent(), nullptr);
+}
+
+TEST_F(PopupMenus, AMenuDestroyedIsUnlinkedFromItsControls) {
+    auto temporary = std::make_unique<qv::PopupMenu>();
+    form.left->SetPopupMenu(temporary.get());
+    form.inner->SetPopupMenu(temporary.get());
+    form.right->SetPopupMenu(&menu);
+    temporary.reset();
+    EXPECT_EQ(form.left->PopupMenu(), nullptr);
+    EXPECT_EQ(form.inner->PopupMenu(), nullptr);
+    EXPECT_EQ(form.right->PopupMenu(), &menu);
+    AnswerNextMenu({VK_ESCAPE});
+    RightClick(form.Handle(), 30, 30); // nothing to show, nothing dangling
+    PumpFor(100);
+    EXPECT_FALSE(MenuWasAnswered());
+}
+
 TEST_F(PopupMenus, AnItemMayDestroyTheControlItWasShownFor) {
     form.left->SetPopupMenu(&menu);
     menu.FindByName("open1")->OnClick = [this](qv::Component&) {
