@@ -215,6 +215,13 @@ TEST_F(Hints, NoHintForHiddenOrDisabledControlsAndHidingOneHidesItsHint) {
     EXPECT_EQ(ShownHint(), nullptr);
 }
 
+TEST_F(Hints, HidingTheFormHidesTheHint) {
+    ASSERT_TRUE(HintFor(*form.left, "Open"));
+    form.Hide();
+    EXPECT_TRUE(PumpUntil([] { return ShownHint() == nullptr; }));
+    EXPECT_TRUE(PumpUntil([&] { return Tracked() == nullptr; }));
+}
+
 TEST_F(Hints, ApplicationSwitchOffHidesAndPreventsHints) {
     ASSERT_TRUE(HintFor(*form.left, "Open"));
     app.SetShowHint(false);
