@@ -153,13 +153,32 @@ TEST_F(Hints, TheApplicationLosingTheActivationHidesTheHint) {
 
 TEST_F(Hints, AnotherProgramInTheForegroundHidesTheHint) {
     ASSERT_TRUE(HintFor(*form.left, "Open"));
-    // The desktop window belongs to another process.
-    SetForegroundWindow(GetDesktopWindow());
-    DWORD process = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &process);
-    if (!GetForegroundWindow() || process == GetCurrentProcessId())
-        GTEST_SKIP() << "no other program can take the foreground here";
-    EXPECT_TRUE(PumpUntil([] { return ShownHint() == nullptr; }));
+    // A program of the system's own takes the foreground with its first window.
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    char command[] = "notepad.exe";
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &other))
+        GTEST_SKIP() << "no other program to start here";
+    WaitForInputIdle(other.hProcess, 10000);
+    const bool otherInFront = PumpUntil(
+        [] {
+            DWORD process = 0;
+            HWND front = GetForegroundWindow();
+            if (front)
+                GetWindowThreadProcessId(front, &process);
+            return front && process != GetCurrentProcessId();
+        },
+        10000);
+    const bool hidden = PumpUntil([] { return ShownHint() == nullptr; });
+    TerminateProcess(other.hProcess, 0);
+    WaitForSingleObject(other.hProcess, 10000);
+    CloseHandle(other.hThread);
+    CloseHandle(other.hProcess);
+    if (!otherInFront)
+        GTEST_SKIP() << "the other program never took the foreground";
+    EXPECT_TRUE(hidden);
 }
 
 TEST_F(Hints, CancelHintHidesAPendingHintToo) {
@@ -348,4 +367,27 @@ TEST_F(Hints, PointerOverAChildWindowIsNotOverTheControlsBehindIt) {
     PumpFor(300);
     EXPECT_NE(HintText(), "Behind");
     EXPECT_EQ(ShownHint(), nullptr);
+}
+
+TEST_F(Hints, StaysOnTheScreenAndGoesAboveThePointerWhenNoRoomBelow) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const SIZE size{60, 20};
+    RECT corner = qv::HintBoundsAt(POINT{width - 5, height - 5}, size);
+    EXPECT_EQ(corner.right, width);
+    EXPECT_EQ(corner.bottom, height - 5); // its bottom edge at the pointer
+    EXPECT_EQ(corner.bottom - corner.top, 20);
+    RECT topLeft = qv::HintBoundsAt(POINT{0, 0}, size);
+    EXPECT_EQ(topLeft.left, 0);
+    EXPECT_GT(topLeft.top, 0);
+    EXPECT_EQ(topLeft.right - topLeft.left, 60);
+}
+
+TEST_F(Hints, FromAFormControlToAPanelControlTheQuickSuccessionGoesOn) {
+    ASSERT_TRUE(HintFor(*form.left, "Open"));
+    app.SetHintPause(60000);
+    // Straight onto the panel's control: the form's hint goes, the panel's comes quickly.
+    MovePointerTo(form.panel.Handle(), 30, 30);
+    EXPECT_EQ(Tracked(), form.inner.get());
+    EXPECT_TRUE(PumpUntil([] { return ShownHint() && HintText() == "Inner"; }));
 }
