@@ -60,6 +60,9 @@ private:
             SetWindowLongPtrA(w, GWLP_USERDATA,
                               LONG_PTR(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
         auto* self = reinterpret_cast<TestHost*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        LRESULT routed = 0; // the controls' mouse, pointer, hint and popup menu
+        if (self && self->host_.HandleMessage(m, wp, lp, routed))
+            return routed;
         if (self && m == WM_ERASEBKGND)
             return 1;
         if (self && m == WM_PAINT) {

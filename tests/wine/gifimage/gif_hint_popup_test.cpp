@@ -1,5 +1,6 @@
 // The image control as a graphic control of a real form: its hint and its popup menu.
 #include "Pictures.h"
+#include "TestHost.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Hint.h"
@@ -92,4 +93,21 @@ TEST_F(GifHintPopup, RightClickShowsItsPopupMenu) {
     EXPECT_EQ(menu.PopupComponent(), form.image.get());
     form.image.reset();
     EXPECT_EQ(menu.PopupComponent(), nullptr);
+}
+
+TEST_F(GifHintPopup, OnABareHostTheHostsOwnValueDecides) {
+    TestHost host(RGB(10, 120, 200), 120, 120);
+    qv::TGIFImage image(host.Host());
+    ASSERT_TRUE(image.LoadStream(Picture(4, 4, {FrameSpec{0, 0, 4, 4, kGreen}})));
+    image.SetAutoSize(false);
+    image.SetBounds(0, 0, 80, 80);
+    image.SetHint("Bare");
+    EXPECT_FALSE(image.ShowHint());
+    MovePointerTo(host.Window(), 40, 40);
+    PumpFor(200);
+    EXPECT_EQ(ShownHint(), nullptr);
+
+    host.Host().SetShowHint(true);
+    MovePointerTo(host.Window(), 41, 41); // the next move over it starts the pause
+    EXPECT_TRUE(PumpUntil([] { return ShownHint() && HintText() == "Bare"; }));
 }
