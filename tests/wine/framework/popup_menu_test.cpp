@@ -134,6 +134,21 @@ TEST_F(PopupMenus, RightClickOnAControlShowsItsMenuForIt) {
     EXPECT_EQ(events, (std::vector<std::string>{"popup:PopupMenu1", "click:open1"}));
 }
 
+TEST_F(PopupMenus, ARealRightClickShowsTheMenu) {
+    form.left->SetPopupMenu(&menu);
+    POINT p{30, 30};
+    ClientToScreen(form.Handle(), &p);
+    PlacePointer(p);
+    AnswerNextMenu({VK_DOWN, VK_RETURN});
+    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    ASSERT_TRUE(PumpUntil([this] { return events.size() == 2; }));
+    EXPECT_TRUE(MenuWasAnswered());
+    EXPECT_EQ(events, (std::vector<std::string>{"popup:PopupMenu1", "click:open1"}));
+    EXPECT_EQ(menu.PopupComponent(), form.left.get());
+    EXPECT_EQ(form.events, (std::vector<std::string>{"down:left:right", "up:left:right"}));
+}
+
 TEST_F(PopupMenus, RightClickOnAControlOnAPanel) {
     form.inner->SetPopupMenu(&menu);
     AnswerNextMenu({VK_ESCAPE});
