@@ -90,6 +90,7 @@ void Form::SetMenu(MainMenu& menu) {
     RECT client;
     GetClientRect(Handle(), &client);
     menu_ = &menu;
+    menu.AttachTo(Handle());
     ::SetMenu(Handle(), menu.Handle());
     SetClientSize(client.right, client.bottom);
 }

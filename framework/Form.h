@@ -34,6 +34,11 @@ public:
 
     void SetMenu(MainMenu& menu);
     MainMenu* Menu() const { return menu_; }
+    // Called by a menu bar that goes away before the form.
+    void MenuGone(const MainMenu& menu) {
+        if (menu_ == &menu)
+            menu_ = nullptr;
+    }
     // The help context F1 asks for over the highlighted menu item (0 when none).
     int MenuHelpContext() const;
 

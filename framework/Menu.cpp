@@ -1,4 +1,5 @@
 #include "framework/Menu.h"
+#include "framework/Form.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/GraphicControl.h"
@@ -23,9 +24,19 @@ MenuItem* FindItem(const MenuItem& parent, Visit matches) {
 } // namespace
 
 TableMenu::~TableMenu() {
-    // A menu bar still attached to a window is destroyed with it.
+    // A menu bar is taken off its window first (~MainMenu); one whose window went before it
+    // was destroyed with that window.
     if (handle_ && IsMenu(handle_))
         DestroyMenu(handle_);
+}
+
+MainMenu::~MainMenu() {
+    if (!window_ || !IsWindow(window_))
+        return;
+    if (auto* form = dynamic_cast<Form*>(Window::FromHandle(window_)))
+        form->MenuGone(*this);
+    if (GetMenu(window_) == Handle())
+        ::SetMenu(window_, nullptr);
 }
 
 void TableMenu::BuildInto(HMENU handle, std::span<const MenuRow> rows) {

@@ -79,13 +79,19 @@ private:
 // A window's menu bar, built from a table.
 class MainMenu : public TableMenu {
 public:
+    MainMenu() = default;
+    // Takes the bar off its window first, so the window never keeps a destroyed menu.
+    ~MainMenu();
     void Build(std::span<const MenuRow> rows);
+    // The window the bar is shown on (Form::SetMenu).
+    void AttachTo(HWND window) { window_ = window; }
     // Remembers the item a WM_MENUSELECT highlights (nullptr when the menu closes).
     void Select(WPARAM wParam, LPARAM lParam);
     MenuItem* Highlighted() const { return highlighted_; }
 
 private:
     MenuItem* highlighted_ = nullptr;
+    HWND window_ = nullptr;
 };
 
 // A shortcut menu, built from a table whose level 0 rows are its own items. A graphic control

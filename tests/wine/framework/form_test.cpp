@@ -192,3 +192,25 @@ TEST(FormHelp, F1WithoutAnyHelpContextAsksForNothing) {
     ASSERT_EQ(help.Requests().size(), 1u);
     EXPECT_EQ(help.Requests()[0].data, 9u);
 }
+
+TEST(FormMenu, AMenuBarThatGoesBeforeItsWindowIsTakenOffItFirst) {
+    qv::Form form;
+    form.CreateForm(qv::FormSpec{"Menu", 200, 100});
+    HMENU bar = nullptr;
+    {
+        qv::MainMenu menu;
+        const qv::MenuRow rows[] = {{"File", 0, "&File", 0, nullptr},
+                                    {"Exit", 1, "E&xit", 0, nullptr}};
+        menu.Build(rows);
+        form.SetMenu(menu);
+        bar = menu.Handle();
+        EXPECT_EQ(GetMenu(form.Handle()), bar);
+    }
+    EXPECT_EQ(GetMenu(form.Handle()), nullptr) << "the window keeps no destroyed menu";
+    EXPECT_EQ(form.Menu(), nullptr);
+    SendMessageA(form.Handle(), WM_COMMAND, qv::MainMenu::kFirstId, 0); // nothing to run
+    EXPECT_FALSE(IsMenu(bar));
+    RECT client;
+    GetClientRect(form.Handle(), &client);
+    EXPECT_EQ(client.right, 200);
+}
