@@ -1,5 +1,6 @@
 #include "framework/Cursors.h"
 #include <string>
+#include <initializer_list>
 #include <map>
 
 namespace qv {
@@ -11,56 +12,22 @@ namespace {
 struct CursorArt {
     const char* const* rows;
     int count;
+    int top; // the first row's row in the pointer
 };
 
-constexpr const char* kDragArt[] = {
-    "X",
-    "X.X",
-    "X..X",
-    "X...X",
-    "X....X",
-    "X.....X",
-    "X......X",
-    "X.......X",
-    "X........X",
-    "X.....XXXXX",
-    "X..X..X",
-    "X.X X..X",
-    "XX  X..X",
-    "X    X..X",
-    "      X..X",
-    "       XX",
-    "        XXXXXXXXX",
-    "        X.......X",
-    "        X.......X",
-    "        X.......X",
-    "        X.......X",
-    "        XXXXXXXXX",
+// The drag pointers: the arrow with one sheet, or with a stack of sheets, below its tail.
+constexpr const char* kArrowArt[] = {
+    "X",        "X.X",       "X..X",       "X...X",       "X....X",  "X.....X",
+    "X......X", "X.......X", "X........X", "X.....XXXXX", "X..X..X", "X.X X..X",
+    "XX  X..X", "X    X..X", "      X..X", "       XX",
 };
-constexpr const char* kMultiDragArt[] = {
-    "X",
-    "X.X",
-    "X..X",
-    "X...X",
-    "X....X",
-    "X.....X",
-    "X......X",
-    "X.......X",
-    "X........X",
-    "X.....XXXXX",
-    "X..X..X",
-    "X.X X..X",
-    "XX  X..X",
-    "X    X..X",
-    "      X..X",
-    "       XX   XXXXXXXXX",
-    "        XXXX.......X",
-    "        X..X.......X",
-    "        X..X.......X",
-    "        X..X.......X",
-    "        X..XXXXXXXXX",
-    "        X.......X",
-    "        XXXXXXXXX",
+constexpr const char* kSheetArt[] = {
+    "        XXXXXXXXX", "        X.......X", "        X.......X",
+    "        X.......X", "        X.......X", "        XXXXXXXXX",
+};
+constexpr const char* kSheetsArt[] = {
+    "            XXXXXXXXX", "        XXXX.......X", "        X..X.......X", "        X..X.......X",
+    "        X..X.......X",  "        X..XXXXXXXXX", "        X.......X",    "        XXXXXXXXX",
 };
 constexpr const char* kHandArt[] = {
     "     XX",          "    X..X",         "    X..X",         "    X..X",
@@ -80,21 +47,25 @@ constexpr const char* kVSplitArt[] = {
     "XXXXXX.XXXXXX", "      X.X",     "    X...X", "     X.X",      "      X",
 };
 
-HCURSOR DrawCursor(const CursorArt& art, int hotX, int hotY) {
+// Draws the layers over each other (blanks leave what lies below).
+HCURSOR DrawCursor(std::initializer_list<CursorArt> layers, int hotX, int hotY) {
     const int cx = GetSystemMetrics(SM_CXCURSOR), cy = GetSystemMetrics(SM_CYCURSOR);
     const int stride = ((cx + 15) / 16) * 2; // rows of whole 16-bit words
     std::string andMask(static_cast<std::size_t>(stride) * cy, '\xff');
     std::string xorMask(static_cast<std::size_t>(stride) * cy, '\0');
-    for (int y = 0; y < art.count && y < cy; ++y) {
-        for (int x = 0; art.rows[y][x] && x < cx; ++x) {
-            char c = art.rows[y][x];
-            if (c != 'X' && c != '.')
-                continue;
-            std::size_t byte = static_cast<std::size_t>(y) * stride + x / 8;
-            unsigned char bit = static_cast<unsigned char>(0x80 >> (x % 8));
-            andMask[byte] = static_cast<char>(andMask[byte] & ~bit);
-            if (c == '.')
-                xorMask[byte] = static_cast<char>(xorMask[byte] | bit);
+    for (const CursorArt& art : layers) {
+        for (int row = 0; row < art.count && art.top + row < cy; ++row) {
+            const int y = art.top + row;
+            for (int x = 0; art.rows[row][x] && x < cx; ++x) {
+                char c = art.rows[row][x];
+                if (c != 'X' && c != '.')
+                    continue;
+                std::size_t byte = static_cast<std::size_t>(y) * stride + x / 8;
+                unsigned char bit = static_cast<unsigned char>(0x80 >> (x % 8));
+                andMask[byte] = static_cast<char>(andMask[byte] & ~bit);
+                if (c == '.')
+                    xorMask[byte] = static_cast<char>(xorMask[byte] | bit);
+            }
         }
     }
     return CreateCursor(GetModuleHandleA(nullptr), hotX, hotY, cx, cy, andMask.data(),
@@ -102,8 +73,8 @@ HCURSOR DrawCursor(const CursorArt& art, int hotX, int hotY) {
 }
 
 template <std::size_t N>
-CursorArt Art(const char* const (&rows)[N]) {
-    return CursorArt{rows, static_cast<int>(N)};
+CursorArt Art(const char* const (&rows)[N], int top = 0) {
+    return CursorArt{rows, static_cast<int>(N), top};
 }
 
 struct CursorTable {
@@ -157,15 +128,15 @@ LPCSTR SystemCursorName(TCursor cursor) {
 HCURSOR DrawnCursor(TCursor cursor) {
     switch (cursor) {
     case crDrag:
-        return DrawCursor(Art(kDragArt), 0, 0);
+        return DrawCursor({Art(kArrowArt), Art(kSheetArt, 16)}, 0, 0);
     case crMultiDrag:
-        return DrawCursor(Art(kMultiDragArt), 0, 0);
+        return DrawCursor({Art(kArrowArt), Art(kSheetsArt, 15)}, 0, 0);
     case crHandPoint:
-        return DrawCursor(Art(kHandArt), 5, 0);
+        return DrawCursor({Art(kHandArt)}, 5, 0);
     case crHSplit:
-        return DrawCursor(Art(kHSplitArt), 8, 5);
+        return DrawCursor({Art(kHSplitArt)}, 8, 5);
     case crVSplit:
-        return DrawCursor(Art(kVSplitArt), 6, 7);
+        return DrawCursor({Art(kVSplitArt)}, 6, 7);
     default:
         return nullptr;
     }
