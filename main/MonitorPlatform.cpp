@@ -11,11 +11,9 @@ SIZE_T Held(DWORDLONG value) {
 
 Win32MonitorPlatform::Win32MonitorPlatform(MEMORYSTATUS& record) : record_(record) {
     record_.dwLength = sizeof(MEMORYSTATUS); // 32 in the 32-bit program
-    if (!IsWindows9x()) {
-        if (HMODULE kernel32 = GetModuleHandleA("kernel32.dll"))
-            statusEx_ =
-                ProcAs<GlobalMemoryStatusExFn>(GetProcAddress(kernel32, "GlobalMemoryStatusEx"));
-    }
+    if (HMODULE kernel32 = GetModuleHandleA("kernel32.dll"))
+        statusEx_ =
+            ProcAs<GlobalMemoryStatusExFn>(GetProcAddress(kernel32, "GlobalMemoryStatusEx"));
 }
 
 MemorySample Win32MonitorPlatform::QueryMemory() {

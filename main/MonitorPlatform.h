@@ -6,9 +6,12 @@
 namespace qv {
 
 // The monitor's platform queries on Windows. Every memory query refills the given MEMORYSTATUS
-// record, so it always holds the latest sample. Where GlobalMemoryStatusEx exists (NT family,
-// never used on Windows 9x) its 64-bit figures are used, so machines with 2 GiB or more show
-// real figures; the 32-bit record then takes them held to its field size.
+// record, so it always holds the latest sample. GlobalMemoryStatusEx is used wherever kernel32
+// exports it, whatever version the system reports: GlobalMemoryStatus caps its figures at 2 GiB
+// for programs that are not large-address-aware (Wine in Windows 98 mode even reports free
+// memory equal to the total), while the 64-bit figures are real. Windows 95 and 98 do not
+// export it and keep GlobalMemoryStatus. The 32-bit record takes the figures held to its field
+// size.
 class Win32MonitorPlatform : public MonitorPlatform {
 public:
     explicit Win32MonitorPlatform(MEMORYSTATUS& record);

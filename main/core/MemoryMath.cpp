@@ -1,5 +1,6 @@
 #include "main/core/MemoryMath.h"
 #include "framework/core/ExtendedMath.h"
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -16,7 +17,7 @@ std::int32_t BytesToKbTruncated(std::int64_t bytes) {
 
 std::int32_t CacheCeilingKb(std::uint64_t totalPhysBytes) {
     long double kb = static_cast<long double>(totalPhysBytes) * CacheCeilingFactor();
-    return SaturateToInt32(RoundTiesToEven(kb));
+    return std::min(SaturateToInt32(RoundTiesToEven(kb)), kLargestSafeDiskCacheKb);
 }
 
 } // namespace qv

@@ -5,14 +5,16 @@
 namespace qv {
 namespace {
 
-// Counts beyond the signed 64-bit range cannot occur; the casts keep the signed difference of
-// the swap figures, which may be negative.
+// Counts beyond the signed 64-bit range cannot occur.
 std::int64_t Signed(std::uint64_t bytes) {
     return static_cast<std::int64_t>(bytes);
 }
 
+// Never below 0: systems that cap their figures report more available page file than its total
+// (Wine in Windows 98 mode: 0xFFFFFFFF of 0xFFF7FFFF), and a negative amount in use means
+// nothing. Bar and caption then both show 0.
 std::int64_t UsedSwapBytes(const MemorySample& s) {
-    return Signed(s.totalPageFile) - Signed(s.availPageFile);
+    return s.availPageFile >= s.totalPageFile ? 0 : Signed(s.totalPageFile - s.availPageFile);
 }
 
 void ShowSwapGauge(const MemoryFigures& f, MonitorDisplay& display) {

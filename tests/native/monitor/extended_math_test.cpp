@@ -66,10 +66,12 @@ TEST(CacheCeiling, MatchesTheWorkedFigures) {
     EXPECT_EQ(qv::CacheCeilingKb(0), 0);
 }
 
-TEST(CacheCeiling, LargeMemoryGivesRealFiguresThenSaturates) {
-    // 4 GiB: 4294967296 / 2024.4 = 2121600.1
-    EXPECT_EQ(qv::CacheCeilingKb(4ULL << 30), 2121600);
-    EXPECT_EQ(qv::CacheCeilingKb(UINT64_MAX), INT32_MAX);
+TEST(CacheCeiling, HeldTo512MbFromAbout1GbOfMemory) {
+    // 1000 MB: 1048576000 / 2024.4 = 517968.8; 1 GiB would give 530404.
+    EXPECT_EQ(qv::CacheCeilingKb(1000ULL << 20), 517969);
+    EXPECT_EQ(qv::CacheCeilingKb(1ULL << 30), 524288);
+    EXPECT_EQ(qv::CacheCeilingKb(24ULL << 30), 524288);
+    EXPECT_EQ(qv::CacheCeilingKb(UINT64_MAX), 524288);
 }
 
 TEST(FpuPrecision, EnsureExtendedPrecisionRestoresA53BitMantissa) {

@@ -187,13 +187,34 @@ TEST_F(Sampling, NoSwapFileKeepsTheOldMaximumAndShowsAnEmptyBar) {
     EXPECT_EQ(display.captions[1], "0 Kb / 0 Kb");
 }
 
-TEST_F(Sampling, NegativeUsedSwapLeavesTheBarButShowsTheFigure) {
+TEST_F(Sampling, MoreAvailableSwapThanItsTotalShowsNoneUsed) {
     First();
     platform.memory.availPhys += 4096;
     platform.memory.availPageFile = platform.memory.totalPageFile + 2048;
     Refresh();
-    EXPECT_EQ(display.swap.UserValue(), 40960);
-    EXPECT_EQ(display.captions[1], "-2 Kb / 102400 Kb");
+    EXPECT_EQ(figures.UsedSwapKb, 0);
+    EXPECT_EQ(display.swap.UserValue(), 0);
+    EXPECT_EQ(display.swap.Position(), 0);
+    EXPECT_EQ(display.captions[1], "0 Kb / 102400 Kb");
+}
+
+TEST_F(Sampling, WinesCappedRecordAndAWindows98RecordGiveSoundFigures) {
+    // GlobalMemoryStatus of Wine in Windows 98 mode for a program that is not
+    // large-address-aware: 2 GiB free of 2 GiB, more page file available than there is.
+    platform.memory = {0x7FFFFFFF, 0x7FFFFFFF, 0xFFF7FFFF, 0xFFFFFFFF};
+    First();
+    EXPECT_EQ(display.captions[0], "2097152 Kb / 2097152 Kb");
+    EXPECT_EQ(display.captions[1], "0 Kb / 4193792 Kb");
+    EXPECT_EQ(display.swap.Position(), 0);
+    EXPECT_EQ(figures.CacheCeilingKb, 524288);
+
+    // A 96 MB Windows 98 machine with a 200 MB swap file, 150 MB of it available.
+    platform.memory = {96 * kMb, 23456768, 200 * kMb, 150 * kMb};
+    First();
+    EXPECT_EQ(display.captions[0], "22907 Kb / 98304 Kb");
+    EXPECT_EQ(display.captions[1], "51200 Kb / 204800 Kb");
+    EXPECT_EQ(display.swap.Position(), 25);
+    EXPECT_EQ(figures.CacheCeilingKb, 49725);
 }
 
 TEST_F(Sampling, FailingResourceQueryLeavesThatLabelAndTheLaterOnes) {
@@ -219,7 +240,7 @@ TEST_F(Sampling, LargeMemoryShowsRealFigures) {
     First();
     EXPECT_EQ(display.captions[0], "6291456 Kb / 8388608 Kb");
     EXPECT_EQ(display.captions[1], "8388608 Kb / 12582912 Kb");
-    EXPECT_EQ(figures.CacheCeilingKb, 4243200);
+    EXPECT_EQ(figures.CacheCeilingKb, 524288) << "the largest disk cache Windows 9x runs with";
     EXPECT_EQ(display.memory.Position(), 75);
 }
 

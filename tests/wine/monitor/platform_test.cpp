@@ -36,7 +36,10 @@ TEST(Win32MonitorPlatform, MemoryQueryRefillsTheRecord) {
     } else {
         EXPECT_EQ(record.dwTotalPhys, static_cast<SIZE_T>(-1));
     }
-    EXPECT_EQ(platform.UsesLargeMemoryStatus(), !qv::IsWindows9x());
+    // Wherever kernel32 exports GlobalMemoryStatusEx, whatever version the system reports.
+    const bool exported =
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GlobalMemoryStatusEx") != nullptr;
+    EXPECT_EQ(platform.UsesLargeMemoryStatus(), exported);
 }
 
 TEST(FreeResourceQuery, MethodFitsTheSystem) {
