@@ -16,10 +16,15 @@ public:
     std::string ReadString(const std::string& section, const std::string& key) const;
     // Raises qv::Exception "Unable to write to <file name>" when the system refuses the write.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
-    // Removes the key; a missing key or file is not an error, so the result is not looked at.
+    // Removes the key, every copy of it. A missing key or file leaves nothing to do and is not
+    // an error; a key that stays in the file raises as a refused write does.
     void DeleteKey(const std::string& section, const std::string& key);
+    // Whether the file holds the key, whatever its value.
+    bool HasKey(const std::string& section, const std::string& key) const;
 
 private:
+    [[noreturn]] void FailWrite();
+
     std::string fileName_;
 };
 

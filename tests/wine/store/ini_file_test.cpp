@@ -2,6 +2,7 @@
 // test's Wine prefix.
 #include "framework/Exceptions.h"
 #include "framework/IniFile.h"
+#include "HeldSystemIni.h"
 #include "support/SystemFiles.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -69,5 +70,22 @@ TEST_F(IniFileTest, RefusedWriteNamesTheBareFile) {
         EXPECT_STREQ(e.what(), "Unable to write to system.ini");
     }
     EXPECT_EQ(ini.ReadString("vcache", "chunksize"), "");
-    EXPECT_NO_THROW(ini.DeleteKey("vcache", "minfilecache"));
+}
+
+TEST_F(IniFileTest, ARefusedDeleteOfAPresentKeyFailsLikeAWrite) {
+    const std::string before = ReadSystemIni();
+    HeldSystemIni held;
+    EXPECT_NO_THROW(ini.DeleteKey("vcache", "chunksize")); // absent: nothing to delete
+    try {
+        ini.DeleteKey("vcache", "minfilecache");
+        FAIL() << "no error";
+    } catch (const qv::Exception& e) {
+        EXPECT_STREQ(e.what(), "Unable to write to system.ini");
+    }
+    EXPECT_EQ(ReadSystemIni(), before);
+    EXPECT_EQ(ini.ReadString("vcache", "minfilecache"), "2048") << "what the file holds";
+    // Once the file can be written, the same delete goes through.
+    held.Release();
+    ini.DeleteKey("vcache", "minfilecache");
+    EXPECT_EQ(IniValue(ParseIni(ReadSystemIni()), "vcache", "minfilecache"), std::nullopt);
 }
