@@ -19,7 +19,7 @@ void Tf1::minChange(qv::Component&) {
         emax.SetValue(max.Position());
     }
     emin.SetValue(min.Position());
-    SettingsChanged = true;
+    RowChanged(SettingsRow::MinFileCache);
 }
 
 // Moving the maximal bar below the minimal one pulls the minimal one down.
@@ -29,7 +29,7 @@ void Tf1::maxChange(qv::Component&) {
         emin.SetValue(min.Position());
     }
     emax.SetValue(max.Position());
-    SettingsChanged = true;
+    RowChanged(SettingsRow::MaxFileCache);
 }
 
 // These three leave the flag to the spin edit's change handler, which runs only when the text
@@ -50,22 +50,22 @@ void Tf1::pathcachebarChange(qv::Component&) {
 
 void Tf1::enablemincacheClick(qv::Component&) {
     EnableRow({&Label1, &Label2, &min, &emin}, enablemincache.Checked());
-    SettingsChanged = true;
+    RowChanged(SettingsRow::MinFileCache);
 }
 
 void Tf1::enablemaxcacheClick(qv::Component&) {
     EnableRow({&Label3, &Label4, &max, &emax}, enablemaxcache.Checked());
-    SettingsChanged = true;
+    RowChanged(SettingsRow::MaxFileCache);
 }
 
 void Tf1::enablechunkClick(qv::Component&) {
     EnableRow({&Label5, &Label6, &chunk, &echunk}, enablechunk.Checked());
-    SettingsChanged = true;
+    RowChanged(SettingsRow::ChunkSize);
 }
 
 // The one box of the File Cache group governs both of its rows.
 void Tf1::enablenamecacheClick(qv::Component&) {
     EnableRow({&Label9, &namecachebar, &enamecache, &Label10, &pathcachebar, &epathcache},
               enablenamecache.Checked());
-    SettingsChanged = true;
+    RowChanged(SettingsRow::FileCache);
 }

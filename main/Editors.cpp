@@ -15,31 +15,31 @@ constexpr unsigned kEnterKey = 13;
 
 } // namespace
 
-// Spin edit change: the bar follows and the settings count as changed.
+// Spin edit change: the bar follows and the row counts as changed.
 
 void Tf1::eminChange(qv::Component&) {
     BarFollowsEdit(min, emin);
-    SettingsChanged = true;
+    RowChanged(SettingsRow::MinFileCache);
 }
 
 void Tf1::emaxChange(qv::Component&) {
     BarFollowsEdit(max, emax);
-    SettingsChanged = true;
+    RowChanged(SettingsRow::MaxFileCache);
 }
 
 void Tf1::echunkChange(qv::Component&) {
     BarFollowsEdit(chunk, echunk);
-    SettingsChanged = true;
+    RowChanged(SettingsRow::ChunkSize);
 }
 
 void Tf1::enamecacheChange(qv::Component&) {
     BarFollowsEdit(namecachebar, enamecache);
-    SettingsChanged = true;
+    RowChanged(SettingsRow::FileCache);
 }
 
 void Tf1::epathcacheChange(qv::Component&) {
     BarFollowsEdit(pathcachebar, epathcache);
-    SettingsChanged = true;
+    RowChanged(SettingsRow::FileCache);
 }
 
 // Spin edit exit: the bar follows; the flag is left alone.

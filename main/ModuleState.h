@@ -6,6 +6,8 @@
 #include "main/core/MonitorSampling.h"
 #include "main/core/TemplateBytes.h"
 #include <windows.h>
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,6 +19,16 @@ using TMemoryFigures = qv::MemoryFigures;
 // Unsaved changes: raised by edits, box clicks, profiles and "Disable Cache Optimization";
 // cleared at the end of start-up and by a successful save.
 extern bool SettingsChanged;
+// The rows of stored settings: the three [vcache] keys and the file-system template.
+enum class SettingsRow { MinFileCache, MaxFileCache, ChunkSize, FileCache, Count };
+// Rows whose stored settings start-up could not load and show (a loading error ends start-up
+// before them). A save leaves such a row as it is stored, so it never destroys what the user
+// was never shown, until the user changes the row. Every row is in it from OpenSettingsStore
+// until its loading has run.
+extern std::bitset<static_cast<std::size_t>(SettingsRow::Count)> RowsNotShown;
+// A change the user made to a row (its box, its editors, a profile, "Disable Cache
+// Optimization"): the settings count as changed, and a save writes the row.
+void RowChanged(SettingsRow row);
 // The confirmation dialog's answer: 0 Cancel, 1 Yes, 2 No.
 extern std::int32_t ConfirmResult;
 extern TMemoryFigures MemoryFigures;

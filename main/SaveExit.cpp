@@ -35,7 +35,9 @@ void Tf1::disablecache(qv::Component&) {
     enablemaxcache.SetChecked(false);
     enablechunk.SetChecked(false);
     enablenamecache.SetChecked(false);
-    SettingsChanged = true;
+    for (SettingsRow row : {SettingsRow::MinFileCache, SettingsRow::MaxFileCache,
+                            SettingsRow::ChunkSize, SettingsRow::FileCache})
+        RowChanged(row); // raises SettingsChanged
 }
 
 // canClose comes in as true. An error in the Yes path's Save leaves this handler by exception,

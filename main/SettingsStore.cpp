@@ -21,6 +21,7 @@ const char kDefaultValue[] = "";
 
 // The three disk-cache rows, in the order they are loaded and saved.
 struct VcacheRow {
+    SettingsRow row;
     const char* key;
     qv::CheckBox Tf1::*box;
     void (Tf1::*click)(qv::Component&);
@@ -29,9 +30,12 @@ struct VcacheRow {
 };
 
 const VcacheRow kVcacheRows[] = {
-    {"minfilecache", &Tf1::enablemincache, &Tf1::enablemincacheClick, &Tf1::min, &Tf1::emin},
-    {"maxfilecache", &Tf1::enablemaxcache, &Tf1::enablemaxcacheClick, &Tf1::max, &Tf1::emax},
-    {"chunksize", &Tf1::enablechunk, &Tf1::enablechunkClick, &Tf1::chunk, &Tf1::echunk},
+    {SettingsRow::MinFileCache, "minfilecache", &Tf1::enablemincache, &Tf1::enablemincacheClick,
+     &Tf1::min, &Tf1::emin},
+    {SettingsRow::MaxFileCache, "maxfilecache", &Tf1::enablemaxcache, &Tf1::enablemaxcacheClick,
+     &Tf1::max, &Tf1::emax},
+    {SettingsRow::ChunkSize, "chunksize", &Tf1::enablechunk, &Tf1::enablechunkClick, &Tf1::chunk,
+     &Tf1::echunk},
 };
 
 // Ticks a box (its click event runs) and runs its click handler once more, as loading does.
@@ -40,16 +44,17 @@ void TickAndApply(Tf1& f, qv::CheckBox& box, void (Tf1::*click)(qv::Component&))
     (f.*click)(box);
 }
 
-} // namespace
-
-void OpenSettingsStore(Tf1&) {
-    ProfileAccessor = std::make_unique<qv::IniFile>("system.ini");
-    RegistryAccessor = std::make_unique<qv::Registry>();
-    RegistryAccessor->SetRootKey(HKEY_LOCAL_MACHINE);
-    RegistryAccessor->CloseKey();
+bool Shown(SettingsRow row) {
+    return !RowsNotShown.test(static_cast<std::size_t>(row));
 }
 
-void LoadTemplateSettings(Tf1& f) {
+void MarkShown(SettingsRow row) {
+    RowsNotShown.reset(static_cast<std::size_t>(row));
+}
+
+// The template in force, its two values into the editors, and the box when it is the program's
+// own. A missing key or template leaves the defaults; a value of the wrong type raises.
+void ReadTemplate(Tf1& f) {
     qv::Registry& registry = *RegistryAccessor;
     registry.CloseKey();
     if (!registry.OpenKey(kTemplatesKey, false))
@@ -75,6 +80,21 @@ void LoadTemplateSettings(Tf1& f) {
     // The template's key stays open as the current key.
 }
 
+} // namespace
+
+void OpenSettingsStore(Tf1&) {
+    RowsNotShown.set(); // until loading has shown them
+    ProfileAccessor = std::make_unique<qv::IniFile>("system.ini");
+    RegistryAccessor = std::make_unique<qv::Registry>();
+    RegistryAccessor->SetRootKey(HKEY_LOCAL_MACHINE);
+    RegistryAccessor->CloseKey();
+}
+
+void LoadTemplateSettings(Tf1& f) {
+    ReadTemplate(f);
+    MarkShown(SettingsRow::FileCache);
+}
+
 void LoadVcacheSettings(Tf1& f) {
     for (const VcacheRow& row : kVcacheRows) {
         const std::int32_t value =
@@ -86,15 +106,23 @@ void LoadVcacheSettings(Tf1& f) {
         bar.SetPosition(value); // held to the bar's range, the memory ceiling included
         (f.*row.edit).SetValue(bar.Position());
     }
+    for (const VcacheRow& row : kVcacheRows)
+        MarkShown(row.row);
 }
 
+// Rows that start-up could not show and the user left alone are not written: what is stored
+// for them stays as it is.
 void SaveSettings(Tf1& f) {
     for (const VcacheRow& row : kVcacheRows) {
+        if (!Shown(row.row))
+            continue;
         if ((f.*row.box).Checked())
             ProfileAccessor->WriteString(kVcache, row.key, std::to_string((f.*row.bar).Position()));
         else
             ProfileAccessor->DeleteKey(kVcache, row.key);
     }
+    if (!Shown(SettingsRow::FileCache))
+        return;
 
     // A failed open is not looked at: it leaves no key current, so the next write reports it.
     qv::Registry& registry = *RegistryAccessor;
@@ -102,15 +130,17 @@ void SaveSettings(Tf1& f) {
         qv::StorePathCache(PathCacheBytes, f.epathcache.Value());
         qv::StoreNameCache(NameCacheBytes, f.enamecache.Value());
 
-        registry.CloseKey();
-        registry.OpenKey(kTemplatesKey, true);
-        registry.WriteString(kDefaultValue, kOwnTemplate);
-
+        // The template is complete before it is made the one in force, so a failure on the way
+        // never leaves the system naming a template that does not exist.
         registry.CloseKey();
         registry.OpenKey(kTemplatesKey + "\\" + kOwnTemplate, true);
         registry.WriteString(kDefaultValue, kOwnTemplateText);
         registry.WriteRaw4(kNameCacheValue, NameCacheBytes);
         registry.WriteRaw4(kPathCacheValue, PathCacheBytes);
+
+        registry.CloseKey();
+        registry.OpenKey(kTemplatesKey, true);
+        registry.WriteString(kDefaultValue, kOwnTemplate);
     } else {
         registry.CloseKey();
         registry.OpenKey(kTemplatesKey, true);

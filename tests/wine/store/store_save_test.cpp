@@ -1,5 +1,8 @@
 // Saving from the real main window into system.ini and the registry.
+#include "HeldSystemIni.h"
+#include "main/SaveExit.h"
 #include "support/MainWindowTest.h"
+#include <map>
 
 using namespace qvtest;
 
@@ -11,7 +14,25 @@ RegValue Binary(std::vector<std::uint8_t> bytes) {
     return RegValue{REG_BINARY, std::move(bytes)};
 }
 
-class StoreSave : public MainWindowTest {};
+class StoreSave : public MainWindowTest {
+protected:
+    // Chooses a menu entry as the user's click does: WM_COMMAND with the item's id.
+    void Command(const char* itemName) {
+        qv::MenuItem* item = form().MainMenu1.FindByName(itemName);
+        ASSERT_NE(item, nullptr) << itemName;
+        SendMessageA(form().Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
+        PumpFor(20);
+    }
+};
+
+// Every value of "FS Templates" and of each template below it.
+std::map<std::string, std::map<std::string, RegValue>> Templates() {
+    std::map<std::string, std::map<std::string, RegValue>> all{
+        {kTemplatesKey, RegValues(kTemplatesKey)}};
+    for (const std::string& name : RegSubkeys(kTemplatesKey))
+        all[kTemplatePrefix + name] = RegValues(kTemplatePrefix + name);
+    return all;
+}
 
 } // namespace
 
@@ -127,6 +148,61 @@ TEST_F(StoreSave, AnUnwritableSystemIniStopsTheSaveBeforeTheRegistry) {
     EXPECT_TRUE(SettingsChanged);
     EXPECT_EQ(RegValues(kTemplatesKey), templatesBefore);
     EXPECT_EQ(RegValues(kOwnTemplateKey), ownBefore);
+}
+
+TEST_F(StoreSave, ARefusedDeleteEndsTheSaveWithoutTheNotice) {
+    WriteSystemIni("[vcache]\r\nminfilecache=2048\r\nmaxfilecache=8192\r\nchunksize=512\r\n");
+    Start();
+    Command("RestoreOriginalSettings1"); // Disable Cache Optimization
+    const std::string before = ReadSystemIni();
+    const auto templatesBefore = Templates();
+    HeldSystemIni held;
+
+    Command("save1");
+    EXPECT_EQ(ErrorTexts(), std::vector<std::string>{"Unable to write to system.ini."});
+    EXPECT_EQ(boxes.Boxes().back().flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(ReadSystemIni(), before);
+    EXPECT_EQ(Templates(), templatesBefore);
+    EXPECT_TRUE(SettingsChanged);
+
+    held.Release();
+    Command("save1");
+    for (const auto& key : kStoreKeys)
+        EXPECT_EQ(IniValue(ParseIni(ReadSystemIni()), "vcache", key), std::nullopt) << key;
+    EXPECT_EQ(boxes.Boxes().back().text, kRebootNoticeText);
+    EXPECT_FALSE(SettingsChanged);
+}
+
+// Start-up stops at a template value of the wrong type, before the [vcache] keys: a save then
+// leaves what was never shown as it is stored, and writes only the rows the user changes.
+TEST_F(StoreSave, SettingsStartUpCouldNotShowSurviveASave) {
+    const std::string ini = "[boot]\r\nshell=Explorer.exe\r\n[vcache]\r\nminfilecache=0x800\r\n"
+                            "maxfilecache=8192\r\nchunksize=256\r\nforeign=1\r\n";
+    WriteSystemIni(ini);
+    SetRegText(kTemplatesKey, "", "Desktop");
+    SetRegValue(kTemplatePrefix + "Desktop", "PathCache", REG_DWORD, {0x20, 0, 0, 0});
+    SetRegValue(kTemplatePrefix + "Desktop", "NameCache", REG_BINARY, {0xA5, 0x02, 0, 0});
+    SetRegText(kOwnTemplateKey, "", "Quorvane Settings");
+    const auto templatesBefore = Templates();
+    Tf1& f = Start();
+    ASSERT_EQ(ErrorTexts(), std::vector<std::string>{"Invalid data type for 'PathCache'"});
+    ASSERT_FALSE(f.enablemincache.Checked());
+
+    Command("save1");
+    EXPECT_EQ(boxes.Boxes().back().text, kRebootNoticeText);
+    EXPECT_EQ(ReadSystemIni(), ini);
+    EXPECT_EQ(Templates(), templatesBefore);
+
+    // The row the user changes is written; the others stay as stored.
+    f.enablechunk.SetChecked(true);
+    f.chunk.SetPosition(64);
+    Command("save1");
+    IniModel after = ParseIni(ReadSystemIni());
+    EXPECT_EQ(IniValue(after, "vcache", "chunksize"), "64");
+    EXPECT_EQ(IniValue(after, "vcache", "minfilecache"), "0x800");
+    EXPECT_EQ(IniValue(after, "vcache", "maxfilecache"), "8192");
+    EXPECT_EQ(ForeignToStore(ReadSystemIni()), ForeignToStore(ini));
+    EXPECT_EQ(Templates(), templatesBefore);
 }
 
 TEST_F(StoreSave, DeletesAloneNeverFailEvenWithoutASystemIni) {
