@@ -16,3 +16,8 @@ void RowChanged(SettingsRow row) {
     RowsNotShown.reset(static_cast<std::size_t>(row));
     SettingsChanged = true;
 }
+
+void AllRowsChanged() {
+    RowsNotShown.reset();
+    SettingsChanged = true;
+}

@@ -29,6 +29,8 @@ extern std::bitset<static_cast<std::size_t>(SettingsRow::Count)> RowsNotShown;
 // A change the user made to a row (its box, its editors, a profile, "Disable Cache
 // Optimization"): the settings count as changed, and a save writes the row.
 void RowChanged(SettingsRow row);
+// A profile or "Disable Cache Optimization": every row counts as changed.
+void AllRowsChanged();
 // The confirmation dialog's answer: 0 Cancel, 1 Yes, 2 No.
 extern std::int32_t ConfirmResult;
 extern TMemoryFigures MemoryFigures;

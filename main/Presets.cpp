@@ -16,9 +16,7 @@ void ApplyPreset(Tf1& f, qv::PresetSystem system, qv::PresetKind kind) {
     f.enablemincache.SetChecked(true);
     f.enablemaxcache.SetChecked(true);
     f.enablechunk.SetChecked(true);
-    for (SettingsRow row : {SettingsRow::MinFileCache, SettingsRow::MaxFileCache,
-                            SettingsRow::ChunkSize, SettingsRow::FileCache})
-        RowChanged(row); // raises SettingsChanged
+    AllRowsChanged();
     const qv::PresetValues v = qv::PresetFor(system, kind, MemoryStatus.dwTotalPhys);
     SetRow(f.min, f.emin, v.minFileCache);
     SetRow(f.max, f.emax, v.maxFileCache);

@@ -29,15 +29,14 @@ void Tf1::saveexit(qv::Component& sender) {
 }
 
 // Each box whose state changes runs its click handler, which disables its row and raises the
-// flag; the flag is raised in any case. Nothing is written until the next Save.
+// flag; the flag is raised and every row counts as changed in any case, so the next Save
+// removes all of them. Nothing is written until then.
 void Tf1::disablecache(qv::Component&) {
     enablemincache.SetChecked(false);
     enablemaxcache.SetChecked(false);
     enablechunk.SetChecked(false);
     enablenamecache.SetChecked(false);
-    for (SettingsRow row : {SettingsRow::MinFileCache, SettingsRow::MaxFileCache,
-                            SettingsRow::ChunkSize, SettingsRow::FileCache})
-        RowChanged(row); // raises SettingsChanged
+    AllRowsChanged();
 }
 
 // canClose comes in as true. An error in the Yes path's Save leaves this handler by exception,
