@@ -1,6 +1,7 @@
 #include "widgets/GIFImage/core/GifParser.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace qv {
@@ -93,8 +94,12 @@ void GifImageData::Parser::Run() {
     }
     if (reachedDescriptor_ && image_.frames_.empty()) {
         // An image was there but none could be read: that is no picture to show.
+        std::string why = image_.damage_;
+        if (!why.empty()) {
+            why[0] = char(std::tolower(static_cast<unsigned char>(why[0])));
+        }
         throw GifRefusal("None of the picture's images could be read" +
-                         (image_.damage_.empty() ? std::string() : " (" + image_.damage_ + ")"));
+                         (why.empty() ? std::string() : ": " + why));
     }
     Report(pos_);
 
