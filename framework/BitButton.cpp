@@ -1,11 +1,11 @@
 #include "framework/BitButton.h"
 #include "framework/Form.h"
-#include "framework/Glyphs.h"
+#include "framework/Gdi.h"
+#include "framework/StandardPictures.h"
 
 namespace qv {
 
 namespace {
-constexpr int kPictureSize = 16;
 constexpr int kSpacing = 4;
 } // namespace
 
@@ -15,19 +15,14 @@ void BitButton::CreateHandle(HWND parent, const RECT& bounds, const char* text) 
 }
 
 void BitButton::SetGlyph(Glyph glyph) {
+    SetPictures(StandardPicture(glyph, true), StandardPicture(glyph, false));
     glyph_ = glyph;
-    if (Handle())
-        InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void BitButton::SetIconResource(int resourceId) {
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                                          IMAGE_ICON, kPictureSize, kPictureSize, 0));
-    if (Handle())
-        InvalidateRect(Handle(), nullptr, FALSE);
+    if (glyph == Glyph::None)
+        normalPicture_ = disabledPicture_ = nullptr; // no picture, no gap before the caption
 }
 
 void BitButton::SetPictures(const ButtonPicture& normal, const ButtonPicture& disabled) {
+    glyph_ = Glyph::None;
     normalPicture_ = &normal;
     disabledPicture_ = &disabled;
     if (Handle())
@@ -68,18 +63,6 @@ bool BitButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
     return false;
 }
 
-void BitButton::DrawPicture(HDC dc, int x, int y, bool enabled) {
-    if (normalPicture_) {
-        DrawButtonPicture(dc, enabled ? *normalPicture_ : *disabledPicture_, x, y);
-        return;
-    }
-    if (icon_) {
-        DrawIconEx(dc, x, y, icon_, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
-        return;
-    }
-    DrawGlyph(dc, glyph_, RECT{x, y, x + kPictureSize, y + kPictureSize}, enabled);
-}
-
 void BitButton::Draw(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;
@@ -96,16 +79,17 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
 
     std::string caption = Text();
-    HGDIOBJ oldFont = SelectObject(dc, Font());
+    Selection font(dc, Font());
     RECT measure{0, 0, 0, 0};
     DrawTextA(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-    bool hasPicture = normalPicture_ || icon_ || glyph_ != Glyph::None;
-    int width = measure.right + (hasPicture ? kPictureSize + kSpacing : 0);
+    bool hasPicture = normalPicture_ != nullptr;
+    int width = measure.right + (hasPicture ? ButtonPicture::kSize + kSpacing : 0);
     int x = (r.left + r.right - width) / 2 + (pushed ? 1 : 0);
     int y = (r.top + r.bottom) / 2 + (pushed ? 1 : 0);
     if (hasPicture) {
-        DrawPicture(dc, x, y - kPictureSize / 2, enabled);
-        x += kPictureSize + kSpacing;
+        DrawButtonPicture(dc, enabled ? *normalPicture_ : *disabledPicture_, x,
+                          y - ButtonPicture::kSize / 2);
+        x += ButtonPicture::kSize + kSpacing;
     }
     RECT text{x, y - measure.bottom / 2, x + measure.right,
               y - measure.bottom / 2 + measure.bottom};
@@ -121,7 +105,6 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
         SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
         DrawTextA(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
     }
-    SelectObject(dc, oldFont);
     if (focused) {
         RECT focus = r;
         InflateRect(&focus, -4, -4);

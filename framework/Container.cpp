@@ -1,4 +1,5 @@
 #include "framework/Container.h"
+#include "framework/Gdi.h"
 #include "framework/Frame3D.h"
 
 namespace qv {
@@ -34,7 +35,7 @@ void GroupBox::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
 void GroupBox::PaintDecoration(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
-    HGDIOBJ oldFont = SelectObject(dc, Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+    Selection font(dc, Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICA tm;
     GetTextMetricsA(dc, &tm);
     // The frame runs through the middle of the caption line.
@@ -51,7 +52,6 @@ void GroupBox::PaintDecoration(HDC dc) {
         OffsetRect(&textRect, 1, 0);
         DrawTextA(dc, caption.c_str(), -1, &textRect, DT_SINGLELINE);
     }
-    SelectObject(dc, oldFont);
 }
 
 void Panel::CreateHandle(HWND parent, const RECT& bounds, const char* text) {

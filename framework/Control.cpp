@@ -1,4 +1,5 @@
 #include "framework/Control.h"
+#include "framework/Gdi.h"
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -39,8 +40,7 @@ void ControlParent::PaintClient(HDC dc, const RECT& dirty) {
     graphics_.PaintControls(dc, dirty);
 }
 
-bool ControlParent::HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam,
-                                      LRESULT& result) {
+bool ControlParent::HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (graphics_.HandleMessage(message, wParam, lParam, result))
         return true;
     HWND window = ClientHandle();
@@ -49,10 +49,8 @@ bool ControlParent::HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam
         result = 1; // painted with the rest in WM_PAINT, without flicker
         return true;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        PaintClient(dc, ps.rcPaint);
-        EndPaint(window, &ps);
+        PaintDC paint(window);
+        PaintClient(paint.Get(), paint.Area());
         result = 0;
         return true;
     }

@@ -1,4 +1,5 @@
 #include "framework/Fonts.h"
+#include "framework/Gdi.h"
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,16 +12,12 @@ struct CachedFont {
     std::string face;
     int height;
     bool underline;
-    HFONT font;
+    GdiObject<HFONT> font;
 };
 
 // Fonts live as long as the controls that use them may; they are freed at exit.
 struct FontCache {
     std::vector<CachedFont> fonts;
-    ~FontCache() {
-        for (CachedFont& f : fonts)
-            DeleteObject(f.font);
-    }
 };
 
 FontCache& Cache() {
@@ -33,7 +30,7 @@ FontCache& Cache() {
 HFONT GetFont(const FontSpec& spec) {
     for (const CachedFont& f : Cache().fonts) {
         if (f.face == spec.face && f.height == spec.height && f.underline == spec.underline)
-            return f.font;
+            return f.font.Get();
     }
     LOGFONTA lf{};
     lf.lfHeight = spec.height;
@@ -48,7 +45,7 @@ HFONT GetFont(const FontSpec& spec) {
     HFONT font = CreateFontIndirectA(&lf);
     if (!font)
         return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    Cache().fonts.push_back({spec.face, spec.height, spec.underline, font});
+    Cache().fonts.push_back({spec.face, spec.height, spec.underline, GdiObject<HFONT>(font)});
     return font;
 }
 

@@ -1,4 +1,5 @@
 #include "framework/HintWindow.h"
+#include "framework/Gdi.h"
 #include "framework/Fonts.h"
 #include <algorithm>
 #include <vector>
@@ -22,6 +23,7 @@ int CursorDepthBelowHotSpot() {
     ICONINFO info{};
     if (!cursor || !GetIconInfo(cursor, &info))
         return GetSystemMetrics(SM_CYCURSOR);
+    const BitmapHandle mask(info.hbmMask), color(info.hbmColor); // the copies are ours
     BITMAP bm{};
     GetObjectA(info.hbmMask, sizeof bm, &bm);
     const bool monochrome = info.hbmColor == nullptr; // AND mask over XOR mask, double height
@@ -40,8 +42,8 @@ int CursorDepthBelowHotSpot() {
     format.header.biBitCount = 1;
     format.header.biCompression = BI_RGB;
     int last = -1;
-    HDC screen = GetDC(nullptr);
-    if (bm.bmHeight > 0 && GetDIBits(screen, info.hbmMask, 0, bm.bmHeight, bits.data(),
+    WindowDC screen;
+    if (bm.bmHeight > 0 && GetDIBits(screen.Get(), info.hbmMask, 0, bm.bmHeight, bits.data(),
                                      reinterpret_cast<BITMAPINFO*>(&format), DIB_RGB_COLORS) > 0) {
         auto bit = [&](int row, int x) {
             const BYTE* line =
@@ -58,10 +60,6 @@ int CursorDepthBelowHotSpot() {
             }
         }
     }
-    ReleaseDC(nullptr, screen);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
     const int bottom = last >= 0 ? last + 1 : height;
     return std::max(bottom - static_cast<int>(info.yHotspot), 0);
 }
@@ -74,12 +72,10 @@ HintWindow::HintWindow() {
 }
 
 SIZE HintWindow::CalcHintSize(const std::string& text, int maxWidth) const {
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, GetFont(kMsSansSerif11));
+    WindowDC dc(Handle());
+    Selection font(dc.Get(), GetFont(kMsSansSerif11));
     RECT r{0, 0, std::max(maxWidth - 2 * (kPadX + 1), 1), 0};
-    DrawTextA(dc, text.c_str(), -1, &r, kTextFormat | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    DrawTextA(dc.Get(), text.c_str(), -1, &r, kTextFormat | DT_CALCRECT);
     return SIZE{r.right + 2 * (kPadX + 1), r.bottom + 2 * (kPadY + 1)};
 }
 
@@ -110,13 +106,12 @@ void HintWindow::Paint(HDC dc) {
     GetClientRect(Handle(), &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_INFOBK));
     FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    HGDIOBJ old = SelectObject(dc, GetFont(kMsSansSerif11));
+    Selection font(dc, GetFont(kMsSansSerif11));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     InflateRect(&r, -(kPadX + 1), -(kPadY + 1));
     const std::string text = Text();
     DrawTextA(dc, text.c_str(), -1, &r, kTextFormat);
-    SelectObject(dc, old);
 }
 
 bool HintWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
@@ -125,10 +120,8 @@ bool HintWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
         result = 1;
         return true;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        PaintDC paint(Handle());
+        Paint(paint.Get());
         result = 0;
         return true;
     }

@@ -1,4 +1,5 @@
 #include "framework/Label.h"
+#include "framework/Gdi.h"
 #include <algorithm>
 
 namespace qv {
@@ -16,12 +17,12 @@ void Label::SetText(const std::string& text) {
 
 void Label::GrowToText() {
     std::string text = Text();
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
     RECT needed{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), -1, &needed, DT_SINGLELINE | DT_CALCRECT);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    {
+        WindowDC dc(Handle());
+        Selection font(dc.Get(), Font() ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+        DrawTextA(dc.Get(), text.c_str(), -1, &needed, DT_SINGLELINE | DT_CALCRECT);
+    }
     RECT bounds = BoundsInParent();
     int width = std::max<int>(bounds.right - bounds.left, needed.right);
     int height = std::max<int>(bounds.bottom - bounds.top, needed.bottom);

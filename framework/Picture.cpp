@@ -1,4 +1,5 @@
 #include "framework/Picture.h"
+#include "framework/Gdi.h"
 
 namespace qv {
 
@@ -15,15 +16,12 @@ void Picture::SetIconResource(int resourceId) {
     int width = GetSystemMetrics(SM_CXICON);
     int height = GetSystemMetrics(SM_CYICON);
     if (GetIconInfo(icon_, &info)) {
+        const BitmapHandle mask(info.hbmMask), color(info.hbmColor); // the copies are ours
         BITMAP bm{};
-        if (info.hbmColor && GetObjectA(info.hbmColor, sizeof bm, &bm)) {
+        if (color && GetObjectA(color.Get(), sizeof bm, &bm)) {
             width = bm.bmWidth;
             height = bm.bmHeight;
         }
-        if (info.hbmColor)
-            DeleteObject(info.hbmColor);
-        if (info.hbmMask)
-            DeleteObject(info.hbmMask);
     }
     SetWindowPos(Handle(), nullptr, 0, 0, width, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -6,6 +6,7 @@ namespace qv {
 namespace {
 BeepHook g_beep = nullptr;
 ShellExecuteHook g_shell = nullptr;
+CompatibleBitmapHook g_compatibleBitmap = nullptr;
 } // namespace
 
 void SetBeepHook(BeepHook hook) {
@@ -28,6 +29,16 @@ INT_PTR OpenWithShell(HWND owner, const std::string& verb, const std::string& fi
         return g_shell(owner, verb, file, show);
     HINSTANCE result = ShellExecuteA(owner, verb.c_str(), file.c_str(), nullptr, nullptr, show);
     return reinterpret_cast<INT_PTR>(result);
+}
+
+void SetCompatibleBitmapHook(CompatibleBitmapHook hook) {
+    g_compatibleBitmap = hook;
+}
+
+HBITMAP CreateSurfaceBitmap(HDC dc, int width, int height) {
+    if (g_compatibleBitmap)
+        return g_compatibleBitmap(dc, width, height);
+    return CreateCompatibleBitmap(dc, width, height);
 }
 
 } // namespace qv

@@ -18,4 +18,10 @@ using ShellExecuteHook = INT_PTR (*)(HWND owner, const std::string& verb, const 
 void SetShellExecuteHook(ShellExecuteHook hook);
 INT_PTR OpenWithShell(HWND owner, const std::string& verb, const std::string& file, int show);
 
+// CreateCompatibleBitmap(dc, width, height) for the off-screen surfaces (MemorySurface):
+// Windows 95 and 98 refuse bitmaps that Wine and NT make, and a test must see that refusal.
+using CompatibleBitmapHook = HBITMAP (*)(HDC dc, int width, int height);
+void SetCompatibleBitmapHook(CompatibleBitmapHook hook);
+HBITMAP CreateSurfaceBitmap(HDC dc, int width, int height);
+
 } // namespace qv

@@ -1,4 +1,5 @@
 #include "framework/SpinEditParts.h"
+#include "framework/Gdi.h"
 
 namespace qv {
 
@@ -60,10 +61,8 @@ bool SpinEdit::Buttons::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     result = 0;
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
+        PaintDC paint(Handle());
+        Paint(paint.Get());
         return true;
     }
     case WM_LBUTTONDOWN:

@@ -1,12 +1,12 @@
 #include "widgets/GIFImage/Frame.h"
-#include "widgets/GIFImage/GifSurfaces.h"
+#include "framework/Gdi.h"
 
 namespace qv {
 
 void TFrame::BuildBitmaps() {
     BuildFrameBitmaps(*this, bitmaps_);
     if (Disposal == 3 && Width > 0 && Height > 0) {
-        ScreenDC screen;
+        WindowDC screen;
         savedImage_.Reset(CreateCompatibleBitmap(screen.Get(), Width, Height));
         savedMask_.Reset(CreateBitmap(Width, Height, 1, 1, nullptr));
     }

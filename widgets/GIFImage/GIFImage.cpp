@@ -115,27 +115,33 @@ void TGIFImage::FrameRead(GifFrameData& frame) {
     static_cast<TFrame&>(frame).BuildBitmaps();
 }
 
-// The end of a decode: surfaces for the new picture, size, opacity, and the first frame.
+std::string TGIFImage::SurfaceError() const {
+    return "Cannot create a drawing surface of " + std::to_string(ScreenWidth()) + " x " +
+           std::to_string(ScreenHeight()) + " pixels";
+}
+
+// The end of a decode: surfaces for the new picture, size, opacity, and the first frame. A
+// picture whose surfaces cannot be made cannot be drawn: the load fails (EOutOfResources).
 void TGIFImage::AfterParse() {
     composite_.Release();
     {
-        HWND host = HostWindow();
-        HDC canvas = GetDC(host);
-        composite_ = MemorySurface::Compatible(canvas, ScreenWidth(), ScreenHeight());
-        ReleaseDC(host, canvas);
+        WindowDC canvas(HostWindow());
+        composite_ = MemorySurface::Compatible(canvas.Get(), ScreenWidth(), ScreenHeight());
     }
+    if (!composite_)
+        throw EOutOfResources(SurfaceError());
     if (autoSize_)
         ApplyAutoSize();
     animated_ = FrameCount() > 1;
     empty_ = false;
     UpdateStretchedAndOpacity();
-    if (composite_)
-        PatBlt(composite_.Dc(), 0, 0, ScreenWidth(), ScreenHeight(), BLACKNESS);
+    PatBlt(composite_.Dc(), 0, 0, ScreenWidth(), ScreenHeight(), BLACKNESS);
     mask_.Release();
     if (HasTransparency()) {
         mask_ = MemorySurface::Monochrome(ScreenWidth(), ScreenHeight());
-        if (mask_)
-            PatBlt(mask_.Dc(), 0, 0, ScreenWidth(), ScreenHeight(), WHITENESS);
+        if (!mask_)
+            throw EOutOfResources(SurfaceError());
+        PatBlt(mask_.Dc(), 0, 0, ScreenWidth(), ScreenHeight(), WHITENESS);
     }
     timer_->SetInterval(1);
     NotifyChanging();

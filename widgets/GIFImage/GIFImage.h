@@ -1,7 +1,7 @@
 #pragma once
 #include "framework/Component.h"
 #include "framework/GraphicControl.h"
-#include "widgets/GIFImage/GifSurfaces.h"
+#include "framework/Gdi.h"
 #include "widgets/GIFImage/core/GifImageData.h"
 #include "widgets/TimerEx/TimerEx.h"
 #include <cstdint>
@@ -105,6 +105,7 @@ private:
     TFrame* CompositingFrame(int number);
     bool ValidFrame(int number) const { return number >= 1 && number <= FrameCount(); }
     bool RunDecode();
+    std::string SurfaceError() const;
     void ClearPicture();
     void Reset();
     void ApplyAutoSize();

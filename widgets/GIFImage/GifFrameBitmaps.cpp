@@ -69,9 +69,8 @@ void BuildBitmap(PaletteBitmap& target, const BitmapDescription& d, const void* 
     target.bitmap.Reset();
     target.palette.Reset();
     target.palette = BuildPalette(d);
-    ScreenDC screen;
-    PaletteScope selected(screen.Get(), target.palette.Get(), false);
-    RealizePalette(screen.Get());
+    WindowDC screen;
+    PaletteSelection selected(screen.Get(), target.palette.Get(), false);
     target.bitmap.Reset(
         CreateDIBitmap(screen.Get(), &d.header, CBM_INIT, bits, d.Info(), DIB_RGB_COLORS));
     if (!target.bitmap) {
@@ -96,8 +95,8 @@ void BuildFrameBitmaps(const GifFrameData& frame, GifFrameBitmaps& bitmaps) {
 
     MemoryDC target;
     MemoryDC source;
-    SelectionScope targetBitmap(target.Get(), bitmaps.Bitmap.bitmap.Get());
-    SelectionScope sourceBitmap(source.Get(), bitmaps.Mask.bitmap.Get());
+    Selection targetBitmap(target.Get(), bitmaps.Bitmap.bitmap.Get());
+    Selection sourceBitmap(source.Get(), bitmaps.Mask.bitmap.Get());
     BitBlt(target.Get(), 0, 0, frame.Width, frame.Height, source.Get(), 0, 0, kAndNotSource);
 }
 

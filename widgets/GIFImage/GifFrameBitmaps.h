@@ -2,7 +2,7 @@
 // The Win32 half of the GIF decoder: turns a decoded frame's index and mask matrices into the
 // drawable bitmaps the image control composes. Call BuildFrameBitmaps from the picture's
 // FrameRead hook, then GifFrameData::ReleaseMatrices.
-#include "widgets/GIFImage/GifGdi.h"
+#include "framework/Gdi.h"
 #include "widgets/GIFImage/core/GifFrameData.h"
 
 #include <windows.h>

@@ -1,16 +1,14 @@
 #include "widgets/gauge/QvBevelPaint.h"
-#include "widgets/gauge/GaugeGdi.h"
+#include "widgets/gauge/GaugeColors.h"
 
 namespace qv {
 namespace {
 
 using gauge::ColorToRGB;
-using gauge::GdiObject;
-using gauge::Selection;
 
 void Polyline(HDC dc, COLORREF color, std::initializer_list<POINT> points) {
     GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, color));
-    Selection keep(dc, pen.get());
+    Selection keep(dc, pen.Get());
     auto p = points.begin();
     MoveToEx(dc, p->x, p->y, nullptr);
     for (++p; p != points.end(); ++p)

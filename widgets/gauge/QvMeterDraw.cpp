@@ -1,5 +1,5 @@
 // The meter's drawing into the off-screen canvas: the bar styles and the two-colour caption.
-#include "widgets/gauge/GaugeGdi.h"
+#include "widgets/gauge/GaugeColors.h"
 #include "widgets/gauge/QvBevelPaint.h"
 #include "widgets/gauge/QvProgress.h"
 #include "framework/core/ExtendedMath.h"
@@ -8,8 +8,6 @@ namespace qv {
 
 using gauge::ColorToRGB;
 using gauge::FillSolid;
-using gauge::GdiObject;
-using gauge::Selection;
 
 void TQvProgress::DrawBar(HDC canvas, const RECT& filled, const RECT& full, const RECT& empty) {
     switch (style_) {
@@ -116,7 +114,7 @@ void TQvProgress::DrawTextPass(HDC canvas, const std::string& text, UINT flags, 
                                const RECT* clip, TColor color) {
     GdiObject<HRGN> region(clip ? CreateRectRgnIndirect(clip) : nullptr);
     if (clip)
-        SelectClipRgn(canvas, region.get());
+        SelectClipRgn(canvas, region.Get());
     const TQv3DCaption& f = font3D_;
     const int light = f.LightDepth(), shadow = f.ShadowDepth();
     const TColor lightColor =

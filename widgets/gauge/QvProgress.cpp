@@ -1,12 +1,11 @@
 #include "widgets/gauge/QvProgress.h"
 #include "framework/Fonts.h"
-#include "widgets/gauge/GaugeGdi.h"
+#include "widgets/gauge/GaugeColors.h"
 #include "widgets/gauge/QvBevelPaint.h"
 
 namespace qv {
 
 using gauge::FillSolid;
-using gauge::OffscreenBitmap;
 
 namespace {
 
@@ -195,20 +194,21 @@ void TQvProgress::Paint(HDC dc) {
     // The whole gauge is composed off-screen too and copied at once: the caption changes every
     // second, and a background fill straight on the screen would flash under the bar.
     const RECT client = ClientRect();
-    OffscreenBitmap canvas(dc, client.right, client.bottom);
-    HDC target = canvas.Valid() ? canvas.dc() : dc;
+    MemorySurface canvas = MemorySurface::Compatible(dc, client.right, client.bottom);
+    HDC target = canvas ? canvas.Dc() : dc;
     FillSolid(target, client, color_);
     meterRect_ = DrawQvBevel(target, bevel_, client);
     UpdateBar(target);
-    if (canvas.Valid())
-        BitBlt(dc, 0, 0, client.right, client.bottom, canvas.dc(), 0, 0, SRCCOPY);
+    if (canvas)
+        BitBlt(dc, 0, 0, client.right, client.bottom, canvas.Dc(), 0, 0, SRCCOPY);
 }
 
 void TQvProgress::UpdateBar() {
     HWND host = HostWindow();
     if (!host || !Showing() || !IsWindowVisible(host))
         return;
-    HDC dc = GetDC(host);
+    WindowDC window(host);
+    HDC dc = window.Get();
     if (!dc)
         return;
     const int saved = SaveDC(dc);
@@ -217,7 +217,6 @@ void TQvProgress::UpdateBar() {
     OffsetViewportOrgEx(dc, b.left, b.top, nullptr);
     UpdateBar(dc);
     RestoreDC(dc, saved);
-    ReleaseDC(host, dc);
 }
 
 void TQvProgress::UpdateBar(HDC dc) {
@@ -236,14 +235,14 @@ void TQvProgress::UpdateBar(HDC dc) {
         }
     } finish{*this};
 
-    OffscreenBitmap canvas(dc, width, height);
-    if (!canvas.Valid())
+    MemorySurface canvas = MemorySurface::Compatible(dc, width, height);
+    if (!canvas)
         return;
     const RECT full{0, 0, width, height};
-    FillSolid(canvas.dc(), full, color_);
+    FillSolid(canvas.Dc(), full, color_);
     const BarRects parts = ComputeBarRects(direction_, Position(), width, height);
-    DrawBar(canvas.dc(), ToRect(parts.filled), full, ToRect(parts.empty));
-    BitBlt(dc, meterRect_.left, meterRect_.top, width, height, canvas.dc(), 0, 0, SRCCOPY);
+    DrawBar(canvas.Dc(), ToRect(parts.filled), full, ToRect(parts.empty));
+    BitBlt(dc, meterRect_.left, meterRect_.top, width, height, canvas.Dc(), 0, 0, SRCCOPY);
     ++barUpdates_;
 }
 

@@ -56,8 +56,9 @@ Bytes RasterBytes(const Bytes& pixels, int minCodeSize, std::size_t blockSize, L
     return r;
 }
 
-// Inputs the fuzz target flagged as slow (the model used to decode every code after the frame
-// was full; minimum code size 0 makes those strings long). Read as the fuzz target reads them.
+// Streams of minimum code size 0 whose codes run on long after the frame is full, with long
+// strings: decoder and model stop alike at the last pixel. Read as the fuzz target reads them
+// (the first four bytes describe the frame).
 const Bytes kFlaggedRaster1 = {
     0x41, 0x19, 0x00, 0x00, 0x00, 0x60, 0xD0, 0x00, 0x18, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD,
     0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD, 0xDD,

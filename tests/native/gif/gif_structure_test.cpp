@@ -197,6 +197,20 @@ TEST(GifApplication, LoopCount) {
     EXPECT_EQ(Decode(none.Trailer().bytes)->LoopCount(), 1);
 }
 
+TEST(GifApplication, LoopingSubBlockFollowedByABufferingSubBlockIsReadToTheTerminator) {
+    GifBuilder b;
+    b.Header(2, 2).Raw({0x21, 0xFF, 11}).Text("NETSCAPE2.0");
+    b.Raw({3, 1, 7, 0, 5, 2, 0, 0x10, 0, 0, 0});
+    OneImage(b);
+    b.Trailer();
+    bool ok = false;
+    auto image = Decode(b.bytes, &ok);
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(image->FrameCount(), 1);
+    EXPECT_EQ(image->LoopCount(), 7);
+    EXPECT_EQ(FramePixels(image->Frame(0)), (Bytes{0, 1, 2, 3}));
+}
+
 TEST(GifApplication, ForeignApplicationWithSeveralSubBlocksIsSkipped) {
     GifBuilder b;
     b.Header(2, 2).Application("XMP Data", "XMP", Bytes(600, 7)).PlainText();
@@ -207,8 +221,8 @@ TEST(GifApplication, ForeignApplicationWithSeveralSubBlocksIsSkipped) {
     EXPECT_EQ(FramePixels(image->Frame(0)), (Bytes{0, 1, 2, 3}));
 }
 
-TEST(GifBlockLoop, AForeignByteOrLabelEndsParsingWithoutError) {
-    for (const Bytes& tail : {Bytes{'x', ',', 0, 0}, Bytes{'!', 0x7F, 1, 0}, Bytes{0}}) {
+TEST(GifBlockLoop, AForeignByteEndsParsingWithoutError) {
+    for (const Bytes& tail : {Bytes{'x', ',', 0, 0}, Bytes{0}}) {
         GifBuilder b;
         b.Header(2, 2);
         OneImage(b);
@@ -220,6 +234,43 @@ TEST(GifBlockLoop, AForeignByteOrLabelEndsParsingWithoutError) {
         EXPECT_TRUE(ok);
         EXPECT_EQ(image->FrameCount(), 1);
         EXPECT_EQ(qv::GIFStatus, qv::GifLoaded);
+    }
+}
+
+TEST(GifBlockLoop, AnExtensionWithAnUnknownLabelIsSkippedToItsTerminator) {
+    GifBuilder b;
+    b.Header(2, 2).Raw({'!', 0x7F, 3, 'a', 'b', 'c', 2, ',', ';', 0});
+    OneImage(b);
+    b.Trailer();
+    bool ok = false;
+    auto image = Decode(b.bytes, &ok);
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(image->FrameCount(), 1);
+    EXPECT_EQ(FramePixels(image->Frame(0)), (Bytes{0, 1, 2, 3}));
+    EXPECT_EQ(image->Damage(), "");
+}
+
+TEST(GifOutcome, DataWithAnImageDescriptorButNoFrameFails) {
+    GifBuilder cut; // the data ends inside the only descriptor
+    cut.Header(2, 2).Raw({',', 0, 0, 0});
+    GifBuilder outside; // the only image lies too far outside the logical screen
+    outside.Header(2, 2).Image(60000, 60000, 2, 2, {1, 2, 3, 4}).Trailer();
+    const struct {
+        Bytes data;
+        const char* error;
+    } cases[] = {
+        {cut.bytes, "None of the picture's images could be read: the data ends inside the "
+                    "descriptor of frame 1"},
+        {outside.bytes, "None of the picture's images could be read: frame 1 lies too far "
+                        "outside the logical screen and is left out"},
+    };
+    for (const auto& c : cases) {
+        bool ok = true;
+        auto image = Decode(c.data, &ok);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(qv::GIFStatus, qv::GifNotFinished);
+        EXPECT_EQ(image->FrameCount(), 0);
+        EXPECT_EQ(image->LastError(), c.error);
     }
 }
 

@@ -68,6 +68,20 @@ TEST(ButtonPicture, DisabledButtonShowsTheSecondImage) {
     EXPECT_EQ(form.PixelAt(kLeft + 2, kTop), GetSysColor(COLOR_BTNFACE));
 }
 
+TEST(ButtonPicture, StandardPicturesAreDrawnTheSameWay) {
+    PictureForm form;
+    form.button.SetGlyph(qv::BitButton::Glyph::Cancel);
+    qvtest::PumpFor(50);
+    EXPECT_EQ(form.button.GetGlyph(), qv::BitButton::Glyph::Cancel);
+    // The cross's strokes meet in the middle; the corners stay the button face.
+    EXPECT_EQ(form.PixelAt(kLeft + 7, kTop + 7), RGB(255, 0, 0));
+    EXPECT_EQ(form.PixelAt(kLeft + 3, kTop + 3), RGB(255, 0, 0));
+    EXPECT_EQ(form.PixelAt(kLeft, kTop), GetSysColor(COLOR_BTNFACE));
+    form.button.SetEnabled(false);
+    qvtest::PumpFor(50);
+    EXPECT_EQ(form.PixelAt(kLeft + 7, kTop + 7), GetSysColor(COLOR_BTNSHADOW));
+}
+
 TEST(ButtonPicture, CharactersWithoutAColourAreTransparent) {
     COLORREF color = 0;
     EXPECT_FALSE(qv::ButtonPictureColor(' ', color));

@@ -25,7 +25,7 @@ std::vector<DWORD> ReadBack(HBITMAP bitmap, int width, int height) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> pixels(std::size_t(width) * height);
-    qv::ScreenDC screen;
+    qv::WindowDC screen;
     EXPECT_EQ(
         GetDIBits(screen.Get(), bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS),
         height);
@@ -38,7 +38,7 @@ DWORD Rgb(const std::uint8_t* triple) {
 
 // At a screen depth below 24 bits colours come back rounded; compare the top bits only.
 DWORD Significant(DWORD colour) {
-    qv::ScreenDC screen;
+    qv::WindowDC screen;
     const int depth = GetDeviceCaps(screen.Get(), BITSPIXEL);
     const DWORD keep = depth >= 24 ? 0xFF : 0xF8;
     return colour & (keep << 16 | keep << 8 | keep);

@@ -1,6 +1,7 @@
 // Loading from files, streams and the streamed "Data" value; failed loads; AutoSize; events.
 #include "Pictures.h"
 #include "TestHost.h"
+#include "framework/Seams.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include "widgets/TimerEx/TimerThread.h"
 #include <gtest/gtest.h>
@@ -88,6 +89,34 @@ TEST_F(GifLoad, FailedLoadLeavesTheControlEmpty) {
 
     EXPECT_FALSE(image.LoadStream({}));
     EXPECT_EQ(qv::GIFStatus, 2);
+    DeleteFileA(path.c_str());
+}
+
+namespace {
+// Windows 95 and 98 make no bitmap larger than 16 MB (Wine and NT make much larger ones).
+HBITMAP CompatibleBitmapUpTo16MB(HDC dc, int width, int height) {
+    if (std::uint64_t(width) * std::uint64_t(height) * 4 > (16u << 20))
+        return nullptr;
+    return CreateCompatibleBitmap(dc, width, height);
+}
+} // namespace
+
+TEST_F(GifLoad, APictureWhoseSurfaceCannotBeMadeFailsToLoad) {
+    // A logical screen of 65535 x 1024 pixels passes the decoder's bounds, but its colour
+    // surface (256 MB) is more than such a system gives one bitmap.
+    std::string path = TempFile("qv-wide.gif", Picture(65535, 1024, {Solid(1, 1, kRed)}));
+    ASSERT_TRUE(image.LoadStream(RedSquare()));
+    qv::SetCompatibleBitmapHook(&CompatibleBitmapUpTo16MB);
+    const bool loaded = image.LoadFile(path);
+    qv::SetCompatibleBitmapHook(nullptr);
+
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(qv::GIFStatus, 3);
+    EXPECT_TRUE(image.Empty());
+    EXPECT_EQ(image.FrameCount(), 0);
+    EXPECT_EQ(image.FileName(), "");
+    EXPECT_EQ(image.CompositeDc(), nullptr);
+    EXPECT_FALSE(image.Opaque());
     DeleteFileA(path.c_str());
 }
 

@@ -48,8 +48,10 @@ public:
     GifMemoryLimits Limits; // see GifLimits.h
 
     // Parses WorkBuffer into frames. Returns false when it is empty (GIFStatus 2), does not start
-    // with "GIF" (GIFStatus stays 3) or exceeds a bound (GIFStatus stays 3, LastError says why);
-    // true otherwise (GIFStatus 0). WorkBuffer is empty afterwards.
+    // with "GIF" (GIFStatus stays 3), exceeds a bound or has image descriptors of which no frame
+    // could be read (GIFStatus stays 3, LastError says why); true otherwise (GIFStatus 0).
+    // Extensions are read to their terminator, unknown labels included. WorkBuffer is empty
+    // afterwards.
     bool Decode();
     // Frees every frame and resets the image-level results (the clearing at the start of Decode).
     void Clear();

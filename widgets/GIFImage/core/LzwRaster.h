@@ -61,9 +61,17 @@ private:
         std::size_t posAfter;  // parse position behind it
         bool terminator;       // the zero-length sub-block
     };
+    struct Coding;    // code size, next free entry and previous code (LzwRaster.cpp)
+    class CodeReader; // reads codes from the gathered stream, sub-block by sub-block
+    struct RowCursor; // the write position in the frame
+
     std::size_t Gather(const std::uint8_t* data, std::size_t size, std::size_t pos);
     void Place(const RasterTarget& target, RasterProgress* progress, unsigned rowMask,
                std::size_t startPos);
+    void ResetRoots(int clear);
+    bool AddString(int code, Coding& coding);
+    bool WriteString(int code, RowCursor& rows, std::size_t pos);
+    bool WriteStringAcrossRows(int code, RowCursor& rows, std::size_t pos);
 
     std::vector<std::uint8_t> stream_; // all sub-blocks' bytes, followed by 8 zero bytes
     std::vector<Block> blocks_;
