@@ -1,6 +1,7 @@
 // Loading from files, streams and the streamed "Data" value; failed loads; AutoSize; events.
 #include "Pictures.h"
-#include "TestHost.h"
+#include "support/HostWindow.h"
+#include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include "widgets/TimerEx/TimerThread.h"
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ std::string TempFile(const char* name, const Bytes& bytes) {
 
 class GifLoad : public ::testing::Test {
 protected:
-    TestHost host{kPanel};
+    HostWindow host{0, 0, 300, 300, kPanel};
     TGIFImage image{host.Host()};
 };
 
