@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the Information, Disk Cache Size and File Cache boxes, the menu and the
 // refresh timer. Handlers bear the names of the window's components and take the control that
-// raised the event (the window is `this`).
+// raised the event (the window is `this`). Each group below names the file that holds it; the
+// controls are created in f1_layout.cpp, the menu in f1_menu.cpp, the events bound in f1.cpp.
 #include "framework/Bevel.h"
 #include "framework/CheckBox.h"
 #include "framework/Container.h"
@@ -76,13 +77,13 @@ public:
     qv::MainMenu MainMenu1;
     qv::Timer timer1;
 
-    // ---- handlers: start-up and main window ------------------------------------------------
+    // ---- handlers: start-up and main window (f1.cpp) ---------------------------------------
     void init(qv::Component& sender);
     void Exit1Click(qv::Component& sender);
     void Contents1Click(qv::Component& sender);
     void Label8Click(qv::Component& sender);
 
-    // ---- handlers: setting editors ----------------------------------------------------------
+    // ---- handlers: setting editors (Editors.cpp) -------------------------------------------
     void eminChange(qv::Component& sender);
     void emaxChange(qv::Component& sender);
     void echunkChange(qv::Component& sender);
@@ -108,7 +109,7 @@ public:
     void enablechunkClick(qv::Component& sender);
     void enablenamecacheClick(qv::Component& sender);
 
-    // ---- handlers: tuning profiles -----------------------------------------------------------
+    // ---- handlers: tuning profiles (Presets.cpp) -------------------------------------------
     void win95standard(qv::Component& sender);
     void win95cdwriter(qv::Component& sender);
     void win95poweruser(qv::Component& sender);
@@ -120,14 +121,14 @@ public:
     void win98lowmem(qv::Component& sender);
     void win98quake(qv::Component& sender);
 
-    // ---- handlers: save, exit and close ------------------------------------------------------
+    // ---- handlers: save, exit and close (SaveExit.cpp) -------------------------------------
     void save(qv::Component& sender);
     void saveexit(qv::Component& sender);
     void disablecache(qv::Component& sender);
     void FormCloseQuery(qv::Component& sender, bool& canClose);
     void FormClose(qv::Component& sender);
 
-    // ---- handler: the refresh timer ----------------------------------------------------------
+    // ---- handler: the refresh timer (Sampling.cpp) -----------------------------------------
     void updatemem(qv::Component& sender);
 
 private:

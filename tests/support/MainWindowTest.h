@@ -18,6 +18,26 @@ namespace qvtest {
 
 inline const std::string kTemplatePrefix = std::string(kTemplatesKey) + "\\";
 
+// Creates the main window as start-up does and makes it the application's main form (not yet
+// shown); its creation handler loads the settings. The store's state starts as the program's
+// does, so several windows of one test process do not share it.
+inline std::unique_ptr<Tf1> CreateMainWindow() {
+    CurrentTemplateName.clear();
+    NameCacheBytes = {};
+    PathCacheBytes = {};
+    auto form = std::make_unique<Tf1>();
+    f1 = form.get();
+    qv::Application::Instance().SetMainForm(form.get());
+    return form;
+}
+
+// Runs a menu entry as the user's click does: WM_COMMAND with the item's id.
+inline void Choose(Tf1& form, const char* itemName) {
+    qv::MenuItem* item = form.MainMenu1.FindByName(itemName);
+    ASSERT_NE(item, nullptr) << itemName;
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -31,15 +51,9 @@ protected:
         RestoreSystemIni("");
     }
 
-    // Creates and shows the main window; its creation handler loads the settings. The store's
-    // state starts as the program's does, so several windows of one test do not share it.
+    // Creates and shows the main window (see CreateMainWindow).
     Tf1& Start() {
-        CurrentTemplateName.clear();
-        NameCacheBytes = {};
-        PathCacheBytes = {};
-        form_ = std::make_unique<Tf1>();
-        f1 = form_.get();
-        qv::Application::Instance().SetMainForm(form_.get());
+        form_ = CreateMainWindow();
         form_->Show();
         PumpFor(50);
         return *form_;

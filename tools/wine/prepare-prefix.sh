@@ -4,7 +4,7 @@
 # win64: a 64-bit prefix run by /usr/lib/wine/wine64; win32: a 32-bit-only prefix run by wine.
 set -euo pipefail
 arch=$1
-dir=$2
+dir=$(realpath -m "$2") # Wine takes absolute prefix paths only
 version=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"

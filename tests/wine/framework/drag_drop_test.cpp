@@ -1,5 +1,5 @@
 // Drag and drop between graphic controls, driven by real mouse messages.
-#include "DragTestHost.h"
+#include "DragTest.h"
 #include <gtest/gtest.h>
 
 using namespace qvtest;
@@ -9,7 +9,7 @@ namespace {
 
 // One host window with a source and a drop target side by side.
 struct DragTest : ::testing::Test {
-    DragTestHost win{40, 40};
+    HostWindow win{40, 40, 200, 120};
     Log log;
     Box src{win.Host(), "src", 10, 10};  // (10,10)-(60,50)
     Box dst{win.Host(), "dst", 100, 10}; // (100,10)-(150,50)
@@ -212,7 +212,7 @@ TEST_F(DragTest, RightButtonCancels) {
 }
 
 TEST_F(DragTest, CaptureTakenByAnotherWindowCancels) {
-    DragTestHost other(400, 300, 50, 50);
+    HostWindow other(400, 300, 50, 50);
     PressToDrag(true);
     MoveHeld(w, 110, 15);
     SetCapture(other.Window());

@@ -1,6 +1,6 @@
 // Drags across host windows, onto and from the animated image control, and controls destroyed
 // in the middle of a drag.
-#include "DragTestHost.h"
+#include "DragTest.h"
 #include "framework/Container.h"
 #include "framework/Exceptions.h"
 #include "framework/Form.h"
@@ -16,7 +16,7 @@ using Events = std::vector<std::string>;
 namespace {
 
 struct DragLifetimeTest : ::testing::Test {
-    DragTestHost win{40, 40};
+    HostWindow win{40, 40, 200, 120};
     Log log;
     std::unique_ptr<Box> src = std::make_unique<Box>(win.Host(), "src", 10, 10);
     std::unique_ptr<Box> dst = std::make_unique<Box>(win.Host(), "dst", 100, 10);
@@ -101,7 +101,7 @@ TEST_F(DragLifetimeTest, SourceDestroyedInOnStartDrag) {
 }
 
 TEST_F(DragLifetimeTest, DragIntoAnotherHostWindow) {
-    DragTestHost second(300, 40);
+    HostWindow second(300, 40, 200, 120);
     Box remote(second.Host(), "remote", 20, 20);
     Record(remote, log, true);
     Press(w, 20, 20);

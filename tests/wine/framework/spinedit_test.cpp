@@ -1,43 +1,19 @@
 #include "TestForm.h"
+#include "support/Controls.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
 #include <gtest/gtest.h>
 
 using qvtest::PressKey;
+using qvtest::PressSpinButton;
 using qvtest::PumpFor;
+using qvtest::ReleaseSpinButton;
 using qvtest::TypeText;
 
 namespace {
 
 void SelectAll(qv::SpinEdit& spin) {
     SendMessageA(spin.EditHandle(), EM_SETSEL, 0, -1);
-}
-
-// Presses a spin button part with the cursor over it, as the mouse does.
-void PressButton(qv::SpinEdit& spin, bool up) {
-    RECT r;
-    GetClientRect(spin.ButtonHandle(), &r);
-    POINT p{r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4};
-    POINT screen = p;
-    ClientToScreen(spin.ButtonHandle(), &screen);
-    SetCursorPos(screen.x, screen.y);
-    // Let the move arrive before the press, so no stale mouse move says "off the button".
-    qvtest::PumpUntil(
-        [&] {
-            POINT now;
-            GetCursorPos(&now);
-            return now.x == screen.x && now.y == screen.y;
-        },
-        1000);
-    PumpFor(30);
-    SendMessageA(spin.ButtonHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-}
-
-void ReleaseButton(qv::SpinEdit& spin, bool up, bool over = true) {
-    RECT r;
-    GetClientRect(spin.ButtonHandle(), &r);
-    POINT p{over ? r.right / 2 : r.right + 40, up ? r.bottom / 4 : r.bottom * 3 / 4};
-    SendMessageA(spin.ButtonHandle(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
 }
 
 } // namespace
@@ -164,17 +140,17 @@ TEST(SpinEdit, LeavingWithEmptyTextKeepsItEmpty) {
 
 TEST(SpinEdit, AButtonClickStepsOnceOnRelease) {
     TestForm form;
-    PressButton(form.spin, true);
+    PressSpinButton(form.spin, true);
     EXPECT_EQ(form.spin.Text(), "32");
-    ReleaseButton(form.spin, true);
+    ReleaseSpinButton(form.spin, true);
     EXPECT_EQ(form.spin.Text(), "40");
     EXPECT_EQ(GetFocus(), form.spin.EditHandle()); // the buttons hand the focus to the edit
-    PressButton(form.spin, false);
-    ReleaseButton(form.spin, false);
+    PressSpinButton(form.spin, false);
+    ReleaseSpinButton(form.spin, false);
     EXPECT_EQ(form.spin.Text(), "32");
     // Released away from the button: no step.
-    PressButton(form.spin, true);
-    ReleaseButton(form.spin, true, false);
+    PressSpinButton(form.spin, true);
+    ReleaseSpinButton(form.spin, true, false);
     EXPECT_EQ(form.spin.Text(), "32");
 }
 
@@ -187,7 +163,7 @@ TEST(SpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100Ms) {
     DWORD pressed = 0;
     form.spin.OnChange = [&](qv::Component&) { stepTimes.push_back(GetTickCount() - pressed); };
     pressed = GetTickCount();
-    PressButton(form.spin, true);
+    PressSpinButton(form.spin, true);
     PumpFor(1200);
     DWORD held = GetTickCount() - pressed;
     // Window timers never fire early but may fire late, and a late tick may be followed by one
@@ -198,7 +174,7 @@ TEST(SpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100Ms) {
     EXPECT_LE(stepTimes.size(), (held - 400) / 100 + 2);
     std::size_t steps = stepTimes.size();
     EXPECT_EQ(form.spin.Value(), 16 + static_cast<int>(steps));
-    ReleaseButton(form.spin, true);
+    ReleaseSpinButton(form.spin, true);
     EXPECT_EQ(stepTimes.size(), steps + 1); // and once more on release
     PumpFor(300);
     EXPECT_EQ(stepTimes.size(), steps + 1); // the repeat has stopped
@@ -208,11 +184,11 @@ TEST(SpinEdit, AHeldButtonStopsAtTheEndOfTheRange) {
     TestForm form;
     form.spin.SetValue(120);
     form.events.clear();
-    PressButton(form.spin, true);
+    PressSpinButton(form.spin, true);
     PumpFor(700);
     EXPECT_EQ(form.spin.Text(), "128");
     EXPECT_EQ(form.Count("spin:"), 1);
-    ReleaseButton(form.spin, true);
+    ReleaseSpinButton(form.spin, true);
     EXPECT_EQ(form.spin.Text(), "128");
     EXPECT_EQ(form.Count("spin:"), 1);
 }

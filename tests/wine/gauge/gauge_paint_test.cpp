@@ -1,4 +1,4 @@
-#include "GaugeTestHost.h"
+#include "Gauge1.h"
 #include <gtest/gtest.h>
 #include <string>
 

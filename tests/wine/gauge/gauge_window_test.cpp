@@ -1,4 +1,5 @@
-#include "GaugeTestHost.h"
+#include "Gauge1.h"
+#include "support/HostWindow.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,9 +19,9 @@ void Pump() {
 // One host window for the suite: creating a visible window is slow under Wine.
 class GaugeOnWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { window = new GaugeTestHost; }
+    static void SetUpTestSuite() { window = new qvtest::HostWindow(10, 10, 540, 160); }
     static void TearDownTestSuite() { delete window; }
-    static GaugeTestHost* window;
+    static qvtest::HostWindow* window;
     TQvProgress gauge{window->Host()};
     void SetUp() override {
         ConfigureLikeGauge1(gauge);
@@ -29,7 +30,7 @@ protected:
     }
     Pixels Screen() { return ReadWindow(window->Window(), gauge.Bounds()); }
 };
-GaugeTestHost* GaugeOnWindow::window = nullptr;
+qvtest::HostWindow* GaugeOnWindow::window = nullptr;
 
 TEST_F(GaugeOnWindow, PaintedByTheHostWindow) {
     EXPECT_GE(gauge.PaintCount(), 1u);

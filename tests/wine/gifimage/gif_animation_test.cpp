@@ -2,7 +2,8 @@
 // Speed and CurrentFrame. Ticks are driven directly (the timer's own tick call) so nothing rests
 // on timing; one test per mode lets the real timer run a whole animation.
 #include "Pictures.h"
-#include "TestHost.h"
+#include "support/HostWindow.h"
+#include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include <gtest/gtest.h>
 #include <vector>
@@ -15,7 +16,7 @@ const COLORREF kPanel = RGB(10, 120, 200);
 
 class GifAnimation : public ::testing::TestWithParam<bool> {
 protected:
-    TestHost host{kPanel};
+    HostWindow host{0, 0, 300, 300, kPanel};
     TGIFImage image{host.Host()};
     int changing = 0, changes = 0, wraps = 0;
     std::vector<int> shown; // CurrentFrame at each OnChange

@@ -1,6 +1,6 @@
 // The image control as a graphic control of a real form: its hint and its popup menu.
 #include "Pictures.h"
-#include "TestHost.h"
+#include "support/HostWindow.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Hint.h"
@@ -96,7 +96,7 @@ TEST_F(GifHintPopup, RightClickShowsItsPopupMenu) {
 }
 
 TEST_F(GifHintPopup, OnABareHostTheHostsOwnValueDecides) {
-    TestHost host(RGB(10, 120, 200), 120, 120);
+    HostWindow host(0, 0, 120, 120, RGB(10, 120, 200));
     qv::TGIFImage image(host.Host());
     ASSERT_TRUE(image.LoadStream(Picture(4, 4, {FrameSpec{0, 0, 4, 4, kGreen}})));
     image.SetAutoSize(false);

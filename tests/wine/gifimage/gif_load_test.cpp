@@ -1,7 +1,8 @@
 // Loading from files, streams and the streamed "Data" value; failed loads; AutoSize; events.
 #include "Pictures.h"
-#include "TestHost.h"
 #include "framework/Seams.h"
+#include "support/HostWindow.h"
+#include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include "widgets/TimerEx/TimerThread.h"
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ std::string TempFile(const char* name, const Bytes& bytes) {
 
 class GifLoad : public ::testing::Test {
 protected:
-    TestHost host{kPanel};
+    HostWindow host{0, 0, 300, 300, kPanel};
     TGIFImage image{host.Host()};
 };
 

@@ -1,7 +1,8 @@
 // Pixels on a real window: masked drawing over the parent's background, the placement modes
 // and the frame disposal modes.
 #include "Pictures.h"
-#include "TestHost.h"
+#include "support/HostWindow.h"
+#include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ const COLORREF kPanel = RGB(10, 120, 200);
 
 class GifPaint : public ::testing::Test {
 protected:
-    TestHost host{kPanel};
+    HostWindow host{0, 0, 300, 300, kPanel};
     TGIFImage image{host.Host()};
 
     void Load(const Bytes& gif) {

@@ -1,7 +1,8 @@
 // A hundred animated controls with worker threads, created and destroyed: no thread, handle or
 // GDI object may outlive them.
 #include "Pictures.h"
-#include "TestHost.h"
+#include "support/HostWindow.h"
+#include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -73,7 +74,7 @@ Bytes Busy() {
                    0);
 }
 
-void Round(TestHost& host, int count) {
+void Round(HostWindow& host, int count) {
     std::vector<std::unique_ptr<TGIFImage>> images;
     int ticks = 0;
     for (int i = 0; i < count; ++i) {
@@ -94,7 +95,7 @@ void Round(TestHost& host, int count) {
 } // namespace
 
 TEST(GifStress, HundredAnimatedControlsLeaveNothingBehind) {
-    TestHost host(RGB(10, 120, 200));
+    HostWindow host(0, 0, 300, 300, RGB(10, 120, 200));
     Round(host, 2); // classes registered, lazy system objects made
     Counts before = Now();
     ASSERT_GT(before.threads, 0);

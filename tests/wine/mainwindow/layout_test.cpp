@@ -2,6 +2,7 @@
 #include "main/ModuleState.h"
 #include "main/f1.h"
 #include "support/Pump.h"
+#include "support/SystemFiles.h"
 #include <commctrl.h>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -104,6 +105,7 @@ int TextWidth(HWND label) {
 } // namespace
 
 TEST(MainWindowLayout, EveryControlHasItsClassPlaceTextAndState) {
+    qvtest::DeleteRegTree(qvtest::kTemplatesKey); // nothing stored: the start values
     Tf1 f;
     for (const Expected& e : kControls) {
         SCOPED_TRACE(e.name);
@@ -247,6 +249,7 @@ TEST(MainWindowLayout, TabMovesThroughTheEnabledControlsAcrossTheBoxes) {
 }
 
 TEST(MainWindowLayout, EditorRangesStepsAndStartValues) {
+    qvtest::DeleteRegTree(qvtest::kTemplatesKey); // nothing stored: the start values
     Tf1 f;
     struct Row {
         qv::TrackBar& bar;

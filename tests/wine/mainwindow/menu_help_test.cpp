@@ -1,6 +1,7 @@
 // The menu tree, its commands, and help requests from the menu and from F1.
 #include "framework/Application.h"
 #include "main/f1.h"
+#include "support/MainWindowTest.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
 #include <gtest/gtest.h>
@@ -64,21 +65,21 @@ void QueueKeys(std::initializer_list<BYTE> keys) {
     }
 }
 
-class MainWindowMenu : public ::testing::Test {
+class MainWindowMenu : public qvtest::MainWindowTest {
 protected:
     void SetUp() override {
-        f.Show();
-        qvtest::FocusWindow(f.enablemincache.Handle());
+        MainWindowTest::SetUp();
+        Start();
+        qvtest::FocusWindow(form().enablemincache.Handle());
     }
     qvtest::HelpRecorder help;
-    Tf1 f;
 };
 
 } // namespace
 
 TEST_F(MainWindowMenu, TreeHasTheCaptionsHelpContextsAndCommands) {
     std::vector<std::pair<const qv::MenuItem*, int>> items;
-    for (const auto& top : f.MainMenu1.Items())
+    for (const auto& top : form().MainMenu1.Items())
         Flatten(*top, 0, items);
     ASSERT_EQ(items.size(), std::size(kMenu));
     std::set<UINT> ids;
@@ -99,8 +100,8 @@ TEST_F(MainWindowMenu, TreeHasTheCaptionsHelpContextsAndCommands) {
 }
 
 TEST_F(MainWindowMenu, TheRealMenuShowsTheCaptionsWithSeparators) {
-    HMENU bar = GetMenu(f.Handle());
-    ASSERT_EQ(bar, f.MainMenu1.Handle());
+    HMENU bar = GetMenu(form().Handle());
+    ASSERT_EQ(bar, form().MainMenu1.Handle());
     ASSERT_EQ(GetMenuItemCount(bar), 3);
     EXPECT_EQ(MenuText(bar, 0), " &File");
     EXPECT_EQ(MenuText(bar, 1), "Se&ttings");
@@ -114,11 +115,11 @@ TEST_F(MainWindowMenu, TheRealMenuShowsTheCaptionsWithSeparators) {
     HMENU win98 = GetSubMenu(settings, 1);
     ASSERT_NE(win98, nullptr);
     EXPECT_EQ(MenuText(win98, 4), "Quake 2, Unreal ...");
-    EXPECT_EQ(GetMenuItemID(win98, 4), f.MainMenu1.FindByName("win98quakeitem")->Id());
+    EXPECT_EQ(GetMenuItemID(win98, 4), form().MainMenu1.FindByName("win98quakeitem")->Id());
 }
 
 TEST_F(MainWindowMenu, ContentsSendsHelpFinderOnTheHelpFile) {
-    SendMessageA(f.Handle(), WM_COMMAND, f.MainMenu1.FindByName("Contents1")->Id(), 0);
+    SendMessageA(form().Handle(), WM_COMMAND, form().MainMenu1.FindByName("Contents1")->Id(), 0);
     ASSERT_EQ(help.Requests().size(), 1u);
     EXPECT_EQ(help.Requests()[0].command, static_cast<UINT>(HELP_FINDER));
     EXPECT_EQ(help.Requests()[0].data, 0u);
@@ -128,11 +129,11 @@ TEST_F(MainWindowMenu, ContentsSendsHelpFinderOnTheHelpFile) {
 }
 
 TEST_F(MainWindowMenu, F1OnAFocusedControlAsksForItsNearestHelpContext) {
-    f.min.SetEnabled(true);
-    qvtest::FocusWindow(f.min.Handle());
+    form().min.SetEnabled(true);
+    qvtest::FocusWindow(form().min.Handle());
     qvtest::PressKey(VK_F1);
-    f.emin.SetEnabled(true);
-    qvtest::FocusWindow(f.emin.EditHandle());
+    form().emin.SetEnabled(true);
+    qvtest::FocusWindow(form().emin.EditHandle());
     qvtest::PressKey(VK_F1); // the spin edit has none: the window's
     ASSERT_EQ(help.Requests().size(), 2u);
     for (const qvtest::RecordedHelp& r : help.Requests()) {
@@ -156,24 +157,24 @@ TEST_F(MainWindowMenu, F1OnHighlightedMenuItemsAsksForTheirNearestHelpContext) {
     }
     // "Save && Exit" 7; "Low Memory System" 3 (from "Se&ttings"); "Standard System" 11.
     EXPECT_EQ(contexts, (std::vector<ULONG_PTR>{7, 3, 11}));
-    EXPECT_EQ(f.MainMenu1.Highlighted(), nullptr); // the menu has closed
+    EXPECT_EQ(form().MainMenu1.Highlighted(), nullptr); // the menu has closed
 }
 
 TEST_F(MainWindowMenu, MenuSelectTracksTheHighlightedItem) {
-    HMENU bar = GetMenu(f.Handle());
+    HMENU bar = GetMenu(form().Handle());
     HMENU settings = GetSubMenu(bar, 1);
-    SendMessageA(f.Handle(), WM_MENUSELECT, MAKEWPARAM(1, MF_POPUP),
+    SendMessageA(form().Handle(), WM_MENUSELECT, MAKEWPARAM(1, MF_POPUP),
                  reinterpret_cast<LPARAM>(settings));
-    EXPECT_EQ(f.MainMenu1.Highlighted()->Name(), "Windows981");
-    EXPECT_EQ(f.MenuHelpContext(), 3);
-    UINT quake = f.MainMenu1.FindByName("win95quakeitem")->Id();
-    SendMessageA(f.Handle(), WM_MENUSELECT, MAKEWPARAM(quake, MF_HILITE),
+    EXPECT_EQ(form().MainMenu1.Highlighted()->Name(), "Windows981");
+    EXPECT_EQ(form().MenuHelpContext(), 3);
+    UINT quake = form().MainMenu1.FindByName("win95quakeitem")->Id();
+    SendMessageA(form().Handle(), WM_MENUSELECT, MAKEWPARAM(quake, MF_HILITE),
                  reinterpret_cast<LPARAM>(GetSubMenu(settings, 0)));
-    EXPECT_EQ(f.MenuHelpContext(), 3);
-    UINT disable = f.MainMenu1.FindByName("RestoreOriginalSettings1")->Id();
-    SendMessageA(f.Handle(), WM_MENUSELECT, MAKEWPARAM(disable, MF_HILITE),
+    EXPECT_EQ(form().MenuHelpContext(), 3);
+    UINT disable = form().MainMenu1.FindByName("RestoreOriginalSettings1")->Id();
+    SendMessageA(form().Handle(), WM_MENUSELECT, MAKEWPARAM(disable, MF_HILITE),
                  reinterpret_cast<LPARAM>(settings));
-    EXPECT_EQ(f.MenuHelpContext(), 14);
-    SendMessageA(f.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    EXPECT_EQ(f.MainMenu1.Highlighted(), nullptr);
+    EXPECT_EQ(form().MenuHelpContext(), 14);
+    SendMessageA(form().Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(form().MainMenu1.Highlighted(), nullptr);
 }

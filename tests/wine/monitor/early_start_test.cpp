@@ -3,22 +3,15 @@
 #include "main/ModuleState.h"
 #include "main/f1.h"
 #include "support/BrokenTemplateName.h"
+#include "support/Controls.h"
+#include "support/MainWindowTest.h"
 #include "support/Recorders.h"
 #include <gtest/gtest.h>
 
 namespace {
 
-std::string TextOf(const qv::Window& window) {
-    char text[256] = {};
-    GetWindowTextA(window.Handle(), text, sizeof text);
-    return text;
-}
-
-void Choose(Tf1& form, const char* itemName) {
-    qv::MenuItem* item = form.MainMenu1.FindByName(itemName);
-    ASSERT_NE(item, nullptr) << itemName;
-    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
-}
+using qvtest::Choose;
+using qvtest::TextOf;
 
 TEST(EarlyStart, NoSampleMeansBandOneAndTheLayoutBounds) {
     // As at process start: nothing sampled yet (other tests in this process have sampled).

@@ -5,51 +5,47 @@
 #include "main/core/MonitorSampling.h"
 #include "main/core/Presets.h"
 #include "main/f1.h"
+#include "support/Controls.h"
 #include "support/GaugePixels.h"
+#include "support/MainWindowTest.h"
 #include "support/Pump.h"
 #include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <memory>
 #include <regex>
 
 namespace {
 
-std::string TextOf(const qv::Window& window) {
-    char text[256] = {};
-    GetWindowTextA(window.Handle(), text, sizeof text);
-    return text;
-}
+using qvtest::Choose;
+using qvtest::TextOf;
 
-class MainWindowMonitor : public ::testing::Test {
+class MainWindowMonitor : public qvtest::MainWindowTest {
 protected:
     void SetUp() override {
-        form = std::make_unique<Tf1>();
-        f1 = form.get();
+        MainWindowTest::SetUp();
+        Start();
     }
-    void TearDown() override { form.reset(); }
-    std::unique_ptr<Tf1> form;
 };
 
 TEST_F(MainWindowMonitor, TimerRunsEverySecondOnceInitEnds) {
-    EXPECT_EQ(form->timer1.Interval(), 1000u);
-    EXPECT_TRUE(form->timer1.Enabled());
-    EXPECT_TRUE(form->timer1.Running());
+    EXPECT_EQ(form().timer1.Interval(), 1000u);
+    EXPECT_TRUE(form().timer1.Enabled());
+    EXPECT_TRUE(form().timer1.Running());
     EXPECT_FALSE(SettingsChanged);
 }
 
 TEST_F(MainWindowMonitor, FirstSampleFillsTheGaugesAndTheCeiling) {
     const TMemoryFigures& m = MemoryFigures;
     ASSERT_GT(m.TotalPhysKb, 0);
-    EXPECT_EQ(form->gauge1->MaxValue(), m.TotalPhysKb);
-    EXPECT_EQ(form->gauge1->UserValue(), m.FreePhysKb);
-    EXPECT_EQ(form->gauge1->Caption(), qv::GaugeCaption(m.FreePhysKb, m.TotalPhysKb));
-    EXPECT_EQ(form->gauge2->Caption(), qv::GaugeCaption(m.UsedSwapKb, m.TotalSwapKb));
+    EXPECT_EQ(form().gauge1->MaxValue(), m.TotalPhysKb);
+    EXPECT_EQ(form().gauge1->UserValue(), m.FreePhysKb);
+    EXPECT_EQ(form().gauge1->Caption(), qv::GaugeCaption(m.FreePhysKb, m.TotalPhysKb));
+    EXPECT_EQ(form().gauge2->Caption(), qv::GaugeCaption(m.UsedSwapKb, m.TotalSwapKb));
     EXPECT_EQ(m.CacheCeilingKb, qv::CacheCeilingKb(MemoryStatus.dwTotalPhys));
-    EXPECT_EQ(form->min.Max(), m.CacheCeilingKb);
-    EXPECT_EQ(form->max.Max(), m.CacheCeilingKb);
-    EXPECT_EQ(form->emin.MaxValue(), m.CacheCeilingKb);
-    EXPECT_EQ(form->emax.MaxValue(), m.CacheCeilingKb);
+    EXPECT_EQ(form().min.Max(), m.CacheCeilingKb);
+    EXPECT_EQ(form().max.Max(), m.CacheCeilingKb);
+    EXPECT_EQ(form().emin.MaxValue(), m.CacheCeilingKb);
+    EXPECT_EQ(form().emax.MaxValue(), m.CacheCeilingKb);
     EXPECT_EQ(MemoryStatus.dwLength, sizeof(MEMORYSTATUS));
 }
 
@@ -66,20 +62,19 @@ TEST_F(MainWindowMonitor, FirstSampleShowsTheRealFreeMemory) {
     if (!query || !query(&ex))
         GTEST_SKIP() << "no GlobalMemoryStatusEx on this system";
     const TMemoryFigures& m = MemoryFigures;
-    std::printf("%s, %s\n", form->gauge1->Caption().c_str(), form->gauge2->Caption().c_str());
+    std::printf("%s, %s\n", form().gauge1->Caption().c_str(), form().gauge2->Caption().c_str());
     EXPECT_EQ(m.TotalPhysKb, qv::BytesToKbRounded(static_cast<std::int64_t>(ex.ullTotalPhys)));
     if (ex.ullTotalPhys > (2ULL << 30)) {
         EXPECT_LT(m.FreePhysKb, m.TotalPhysKb);
     }
     EXPECT_GE(m.UsedSwapKb, 0);
-    EXPECT_GE(form->gauge2->UserValue(), 0);
+    EXPECT_GE(form().gauge2->UserValue(), 0);
 }
 
 TEST_F(MainWindowMonitor, GaugesShowTheSampleOnScreen) {
-    form->Show();
     qvtest::PumpFor(200);
-    for (qv::TQvProgress* gauge : {form->gauge1.get(), form->gauge2.get()}) {
-        const qvtest::Pixels p = qvtest::ReadWindow(form->GroupBox1.Handle(), gauge->Bounds());
+    for (qv::TQvProgress* gauge : {form().gauge1.get(), form().gauge2.get()}) {
+        const qvtest::Pixels p = qvtest::ReadWindow(form().GroupBox1.Handle(), gauge->Bounds());
         EXPECT_EQ(p.at(0, 0), GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(p.at(427, 23), GetSysColor(COLOR_BTNHIGHLIGHT));
         // Row 2 lies above the caption: the bar alone, PercentToPixels long.
@@ -92,31 +87,24 @@ TEST_F(MainWindowMonitor, GaugesShowTheSampleOnScreen) {
 
 TEST_F(MainWindowMonitor, ResourceLabelsInTheirFormats) {
     const std::regex number(R"((System|GDI|User): (\d+ %|n/a))");
-    EXPECT_TRUE(std::regex_match(TextOf(form->systemlabel), number)) << TextOf(form->systemlabel);
-    EXPECT_TRUE(std::regex_match(TextOf(form->gdilabel), number)) << TextOf(form->gdilabel);
-    EXPECT_TRUE(std::regex_match(TextOf(form->userlabel), number)) << TextOf(form->userlabel);
-    EXPECT_EQ(TextOf(form->systemlabel).rfind("System: ", 0), 0u);
-    EXPECT_EQ(TextOf(form->gdilabel).rfind("GDI: ", 0), 0u);
-    EXPECT_EQ(TextOf(form->userlabel).rfind("User: ", 0), 0u);
+    EXPECT_TRUE(std::regex_match(TextOf(form().systemlabel), number)) << TextOf(form().systemlabel);
+    EXPECT_TRUE(std::regex_match(TextOf(form().gdilabel), number)) << TextOf(form().gdilabel);
+    EXPECT_TRUE(std::regex_match(TextOf(form().userlabel), number)) << TextOf(form().userlabel);
+    EXPECT_EQ(TextOf(form().systemlabel).rfind("System: ", 0), 0u);
+    EXPECT_EQ(TextOf(form().gdilabel).rfind("GDI: ", 0), 0u);
+    EXPECT_EQ(TextOf(form().userlabel).rfind("User: ", 0), 0u);
 }
 
 TEST_F(MainWindowMonitor, RefreshShowsTheNewSample) {
     LastFreePhysBytes = -1; // the next tick sees a change
-    form->systemlabel.SetText("System:");
-    form->updatemem(form->timer1);
+    form().systemlabel.SetText("System:");
+    form().updatemem(form().timer1);
     // The 64-bit figure read, which the 32-bit record may only hold to its field size.
     EXPECT_GE(LastFreePhysBytes, static_cast<std::int64_t>(MemoryStatus.dwAvailPhys));
     EXPECT_EQ(MemoryFigures.FreePhysKb, qv::BytesToKbTruncated(LastFreePhysBytes));
-    EXPECT_EQ(form->gauge1->Caption(),
+    EXPECT_EQ(form().gauge1->Caption(),
               qv::GaugeCaption(MemoryFigures.FreePhysKb, MemoryFigures.TotalPhysKb));
-    EXPECT_NE(TextOf(form->systemlabel), "System:");
-}
-
-// Runs a menu entry as the user's click does: WM_COMMAND with the item's id.
-void Choose(Tf1& form, const char* itemName) {
-    qv::MenuItem* item = form.MainMenu1.FindByName(itemName);
-    ASSERT_NE(item, nullptr) << itemName;
-    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
+    EXPECT_NE(TextOf(form().systemlabel), "System:");
 }
 
 void ExpectRows(Tf1& form, const qv::PresetValues& v) {
@@ -134,23 +122,23 @@ void ExpectRows(Tf1& form, const qv::PresetValues& v) {
 }
 
 TEST_F(MainWindowMonitor, ProfileFromTheMenuFillsAllFiveRows) {
-    form->enablenamecache.SetChecked(false);
+    form().enablenamecache.SetChecked(false);
     SettingsChanged = false;
-    Choose(*form, "win98poweruseritem");
+    Choose(form(), "win98poweruseritem");
     EXPECT_TRUE(SettingsChanged);
-    EXPECT_TRUE(form->enablemincache.Checked());
-    EXPECT_TRUE(form->enablemaxcache.Checked());
-    EXPECT_TRUE(form->enablechunk.Checked());
-    EXPECT_FALSE(form->enablenamecache.Checked()) << "the File Cache box is left alone";
-    EXPECT_TRUE(IsWindowEnabled(form->min.Handle())) << "the click handlers enabled the rows";
-    EXPECT_TRUE(IsWindowEnabled(form->emax.Handle()));
-    EXPECT_TRUE(IsWindowEnabled(form->chunk.Handle()));
-    ExpectRows(*form, qv::PresetFor(qv::PresetSystem::Windows98, qv::PresetKind::PowerUser,
-                                    MemoryStatus.dwTotalPhys));
-    Choose(*form, "win95lowmemitem");
-    ExpectRows(*form, qv::PresetFor(qv::PresetSystem::Windows95, qv::PresetKind::LowMemorySystem,
-                                    MemoryStatus.dwTotalPhys));
-    EXPECT_EQ(form->echunk.Value(), 128);
+    EXPECT_TRUE(form().enablemincache.Checked());
+    EXPECT_TRUE(form().enablemaxcache.Checked());
+    EXPECT_TRUE(form().enablechunk.Checked());
+    EXPECT_FALSE(form().enablenamecache.Checked()) << "the File Cache box is left alone";
+    EXPECT_TRUE(IsWindowEnabled(form().min.Handle())) << "the click handlers enabled the rows";
+    EXPECT_TRUE(IsWindowEnabled(form().emax.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(form().chunk.Handle()));
+    ExpectRows(form(), qv::PresetFor(qv::PresetSystem::Windows98, qv::PresetKind::PowerUser,
+                                     MemoryStatus.dwTotalPhys));
+    Choose(form(), "win95lowmemitem");
+    ExpectRows(form(), qv::PresetFor(qv::PresetSystem::Windows95, qv::PresetKind::LowMemorySystem,
+                                     MemoryStatus.dwTotalPhys));
+    EXPECT_EQ(form().echunk.Value(), 128);
 }
 
 } // namespace

@@ -58,22 +58,6 @@ bool LockedKey::RefusesWrites(const std::string& path) {
 
 namespace {
 
-std::vector<std::string> Subkeys(const std::string& path) {
-    std::vector<std::string> names;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return names;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD size = sizeof name;
-        if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        names.push_back(name);
-    }
-    RegCloseKey(key);
-    return names;
-}
-
 void CreateVolatile(const std::string& path, const std::map<std::string, RegValue>& values) {
     HKEY key = nullptr;
     DWORD disposition = 0;
@@ -91,7 +75,7 @@ void CreateVolatile(const std::string& path, const std::map<std::string, RegValu
 void MakeKeyVolatile(const std::string& path) {
     std::map<std::string, RegValue> values = RegValues(path);
     std::vector<std::pair<std::string, std::map<std::string, RegValue>>> children;
-    for (const std::string& name : Subkeys(path))
+    for (const std::string& name : RegSubkeys(path))
         children.emplace_back(name, RegValues(path + "\\" + name));
     DeleteRegTree(path);
     CreateVolatile(path, values);

@@ -2,8 +2,8 @@
 #include "DialogDriver.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
+#include "support/MainWindowTest.h"
 #include "support/Pump.h"
-#include <stdexcept>
 
 namespace qvtest {
 
@@ -33,18 +33,8 @@ Snapshot TakeSnapshot() {
     Snapshot s;
     s.systemIni = ReadSystemIni();
     s.registry[kTemplatesKey] = RegValues(kTemplatesKey);
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTemplatesKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        char name[256];
-        for (DWORD i = 0;; ++i) {
-            DWORD size = sizeof name;
-            if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) !=
-                ERROR_SUCCESS)
-                break;
-            s.registry[TemplateKey(name)] = RegValues(TemplateKey(name));
-        }
-        RegCloseKey(key);
-    }
+    for (const std::string& name : RegSubkeys(kTemplatesKey))
+        s.registry[TemplateKey(name)] = RegValues(TemplateKey(name));
     return s;
 }
 
@@ -54,9 +44,7 @@ ProgramHost::ProgramHost() {
     SettingsChanged = false;
     ConfirmResult = 0;
     // As start-up does: the main window first, then the dialog it owns.
-    window_ = std::make_unique<Tf1>();
-    f1 = window_.get();
-    app.SetMainForm(f1);
+    window_ = CreateMainWindow();
     dialog_ = std::make_unique<Tokform>();
     okform = dialog_.get();
     f1->Show();
@@ -80,10 +68,7 @@ ProgramHost::~ProgramHost() {
 }
 
 void ProgramHost::Command(const char* itemName) {
-    qv::MenuItem* item = window_->MainMenu1.FindByName(itemName);
-    if (!item)
-        throw std::logic_error(std::string("no menu item ") + itemName);
-    SendMessageA(window_->Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
+    Choose(*window_, itemName);
     PumpFor(20);
 }
 

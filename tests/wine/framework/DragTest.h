@@ -1,9 +1,10 @@
 #pragma once
-// Real host windows and controls for the drag-and-drop tests, and mouse messages sent the way
-// the system delivers them: to the window that holds the capture, else to the host.
+// Controls for the drag-and-drop tests (on qvtest::HostWindow hosts), and mouse messages sent
+// the way the system delivers them: to the window that holds the capture, else to the host.
 #include "framework/Application.h"
 #include "framework/DragDrop.h"
 #include "framework/GraphicControl.h"
+#include "support/HostWindow.h"
 #include "support/Pump.h"
 #include <windows.h>
 #include <string>
@@ -12,48 +13,6 @@
 namespace qvtest {
 
 using Log = std::vector<std::string>;
-
-// A top-level window at a given screen position whose procedure passes its messages to a
-// GraphicHost first, as every hosting window does.
-class DragTestHost {
-public:
-    DragTestHost(int left, int top, int width = 200, int height = 120) {
-        WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "QvDragTestHost";
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        RegisterClassA(&wc); // fails harmlessly when already registered
-        window_ = CreateWindowExA(WS_EX_TOPMOST, "QvDragTestHost", "", WS_POPUP, left, top, width,
-                                  height, nullptr, nullptr, wc.hInstance, this);
-        host_.SetWindow(window_);
-        ShowWindow(window_, SW_SHOWNOACTIVATE);
-        UpdateWindow(window_);
-    }
-    ~DragTestHost() { DestroyWindow(window_); }
-    DragTestHost(const DragTestHost&) = delete;
-    DragTestHost& operator=(const DragTestHost&) = delete;
-
-    qv::GraphicHost& Host() { return host_; }
-    HWND Window() const { return window_; }
-
-private:
-    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-        if (m == WM_NCCREATE)
-            SetWindowLongPtrA(w, GWLP_USERDATA,
-                              LONG_PTR(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-        auto* self = reinterpret_cast<DragTestHost*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-        LRESULT result = 0;
-        if (self && self->host_.HandleMessage(m, wp, lp, result))
-            return result;
-        return DefWindowProcA(w, m, wp, lp);
-    }
-
-    HWND window_ = nullptr;
-    qv::GraphicHost host_;
-};
 
 // A plain grey rectangle.
 class Box : public qv::GraphicControl {
