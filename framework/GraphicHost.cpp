@@ -2,6 +2,7 @@
 // them.
 #include "framework/GraphicControl.h"
 #include "framework/DragDrop.h"
+#include "framework/Gdi.h"
 #include "framework/Hint.h"
 #include <algorithm>
 
@@ -106,11 +107,9 @@ void GraphicHost::PaintControls(HDC dc, const RECT& dirty) const {
 void GraphicHost::PaintControlNow(GraphicControl& control) const {
     if (!window_ || !control.Showing() || !IsWindowVisible(window_))
         return;
-    HDC dc = GetDC(window_);
-    if (!dc)
-        return;
-    PaintOne(dc, control);
-    ReleaseDC(window_, dc);
+    WindowDC dc(window_);
+    if (dc.Get())
+        PaintOne(dc.Get(), control);
 }
 
 // --- Host: alignment -----------------------------------------------------------------------
