@@ -102,6 +102,8 @@ def read_numbers(path):
                 continue
             if len(fields) != 2 or not fields[0].isdigit():
                 raise HelpFileError(f"{path}:{line_number}: expected 'number topic-name'")
+            if any(number == int(fields[0]) for number, _ in numbers):
+                raise HelpFileError(f"{path}:{line_number}: context {fields[0]} given twice")
             numbers.append((int(fields[0]), fields[1]))
     return numbers
 
