@@ -23,13 +23,13 @@ TEST(PresetTables, CommittedHelpSectionIsUpToDate) {
 TEST(PresetTables, RowsFollowTheMemoryBands) {
     const std::string text = qv::PresetTablesHalibut();
     // 64 MB on Windows 95 and 98 (band 7), and band 9 of "Quake 2, Unreal ..." on Windows 98.
-    EXPECT_NE(text.find("\\c up to 90 MB      2048/10240   8192/8192    8192/8192    1024/4096    "
+    EXPECT_NE(text.find("\\c up to 90 MB  2048/10240  8192/8192   8192/8192   1024/4096   "
                         "1024/6144\n"),
               std::string::npos);
-    EXPECT_NE(text.find("\\c up to 90 MB      2048/16384   8192/8192    6144/16384   1024/8192    "
+    EXPECT_NE(text.find("\\c up to 90 MB  2048/16384  8192/8192   6144/16384  1024/8192   "
                         "1024/6144\n"),
               std::string::npos);
-    EXPECT_NE(text.find("\\c more than 125 MB 4096/20480   10240/10240  8192/16384   2048/10240   "
+    EXPECT_NE(text.find("\\c over 125 MB  4096/20480  10240/10240 8192/16384  2048/10240  "
                         "2048/12288\n"),
               std::string::npos);
     EXPECT_NE(text.find("\\c Low Memory System    128 Kb      256 Kb      337    16\n"),

@@ -57,20 +57,20 @@ std::string MemoryText(std::uint64_t bytes) {
 
 std::string CacheTable(PresetSystem system) {
     const int lastBand = MemoryBand(std::numeric_limits<std::uint64_t>::max());
-    std::string line = Padded("Memory", 17);
+    std::string line = Padded("Memory", 13);
     for (const char* name : kColumnNames)
-        line += Padded(name, 13);
+        line += Padded(name, 12);
     std::string table = CodeLine(line);
     for (int band = 1; band <= lastBand; ++band) {
         // A size inside the band: the band's first byte (band 1 starts at 0).
         const std::uint64_t size = band == 1 ? 0 : BandUpperBound(band - 1) + 1;
-        line = Padded(band == lastBand ? "more than " + MemoryText(size - 1)
+        line = Padded(band == lastBand ? "over " + MemoryText(size - 1)
                                        : "up to " + MemoryText(BandUpperBound(band)),
-                      17);
+                      13);
         for (PresetKind kind : kKinds) {
             const PresetValues v = PresetFor(system, kind, size);
             line +=
-                Padded(std::to_string(v.minFileCache) + "/" + std::to_string(v.maxFileCache), 13);
+                Padded(std::to_string(v.minFileCache) + "/" + std::to_string(v.maxFileCache), 12);
         }
         table += CodeLine(line);
     }
