@@ -5,6 +5,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev googletest clang-format
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xauth imagemagick gifsicle libgif-dev
+    halibut python3 zip
 )
 missing=()
 for p in "${packages[@]}"; do

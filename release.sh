@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds the 32-bit program for release and writes dist/quorvane-<version>.zip with
+# quorvane.exe, Quorvane.hlp, Quorvane.cnt and README.TXT.
+#   ./release.sh
+# The program comes from the same sources as the tested 32-bit build, optimised for size,
+# without debug information (configure preset "release", build/release/), and passes the same
+# import check. Where this host runs 32-bit Wine, the packed program is started in a Windows 98
+# prefix, must show its window and end through File > Exit.
+set -euo pipefail
+cd "$(dirname "$0")"
+repo=$(pwd)
+./tools/setup-deps.sh
+source tools/wine/wine-env.sh
+
+version=$(sed -n 's/^project(Quorvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+build="$repo/build/release"
+program="$build/quorvane.exe"
+zip_file="$repo/dist/quorvane-$version.zip"
+max_bytes=$((400 * 1024))
+
+echo "== Building the release program in $build"
+cmake --preset release -DQV_WERROR=ON >/dev/null
+cmake --build --preset release --target quorvane quorvane_help quorvane_readme \
+    release_start_check -j "${QV_JOBS:-2}"
+
+echo "== Checking it"
+./tools/check-imports.sh i686-w64-mingw32-objdump "$program" tools/win9x-imports.txt
+if i686-w64-mingw32-objdump -h "$program" | grep -q '\.debug'; then
+    echo "quorvane.exe has debug information" >&2
+    exit 1
+fi
+size=$(stat -c %s "$program")
+if [ "$size" -gt "$max_bytes" ]; then
+    echo "quorvane.exe is $size bytes, more than $max_bytes" >&2
+    exit 1
+fi
+
+echo "== Packing $zip_file"
+mkdir -p "$repo/dist"
+rm -f "$zip_file"
+zip -q -j -X "$zip_file" "$program" "$build/Quorvane.hlp" "$build/Quorvane.cnt" "$build/README.TXT"
+unzip -l "$zip_file"
+
+if qv_wine32_works; then
+    echo "== Starting it under 32-bit Wine (Windows 98)"
+    prefix_root=${QV_PREFIX_ROOT:-$repo/build/prefixes}
+    ./tools/wine/prepare-prefix.sh win32 "$prefix_root/win32" win98
+    work=$(mktemp -d /tmp/qv-release.XXXXXX)
+    qv_wine_select win32
+    cleanup() {
+        WINEPREFIX="$work/prefix" "$WINESERVER" -k >/dev/null 2>&1 || true
+        rm -rf "$work"
+    }
+    trap cleanup EXIT
+    ./tools/wine/clone-prefix.sh "$prefix_root/win32" "$work/prefix"
+    export WINEPREFIX="$work/prefix"
+    ./tools/wine/use-virtual-desktop.sh "$WINEPREFIX"
+    # Installed as a user would: the package unpacked into a folder of its own.
+    unzip -q "$zip_file" -d "$WINEPREFIX/drive_c/Quorvane"
+    cp "$build/release_start_check.exe" "$WINEPREFIX/drive_c/"
+    qv_with_display "$WINE" 'C:\release_start_check.exe' 'C:\Quorvane\quorvane.exe' "$version"
+    "$WINESERVER" -w >/dev/null 2>&1 || true
+else
+    echo "== 32-bit Wine does not run on this host: the start check is skipped"
+fi
+
+echo
+echo "quorvane.exe: $size bytes ($(((size + 1023) / 1024)) KB)"
+echo "Package: $zip_file"
