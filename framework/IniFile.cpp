@@ -1,5 +1,6 @@
 #include "framework/IniFile.h"
 #include "framework/Exceptions.h"
+#include "framework/Seams.h"
 #include <windows.h>
 
 namespace qv {
@@ -22,14 +23,14 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
 
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
+    if (!WriteProfileText(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
         FailWrite();
 }
 
 void IniFile::DeleteKey(const std::string& section, const std::string& key) {
     for (int deletes = 0; HasKey(section, key); ++deletes) {
         if (deletes == kMaxCopies ||
-            !WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, fileName_.c_str()))
+            !WriteProfileText(section.c_str(), key.c_str(), nullptr, fileName_.c_str()))
             FailWrite();
     }
 }
@@ -41,10 +42,14 @@ bool IniFile::HasKey(const std::string& section, const std::string& key) const {
     return std::string(buffer) != kMissing;
 }
 
+void IniFile::Flush() {
+    WriteProfileText(nullptr, nullptr, nullptr, fileName_.c_str());
+}
+
 // The system may keep the file's contents cached with the refused change in them (Wine does);
 // the flush request drops that copy, so later reads and retries see what the file holds.
 void IniFile::FailWrite() {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName_.c_str());
+    Flush();
     throw Exception("Unable to write to " + fileName_);
 }
 

@@ -21,6 +21,11 @@ public:
     void DeleteKey(const std::string& section, const std::string& key);
     // Whether the file holds the key, whatever its value.
     bool HasKey(const std::string& section, const std::string& key) const;
+    // Has the system write its cached copy of the file to disk now. Windows 9x keeps profile
+    // files cached and writes them when it pleases, at the latest when it shuts down; until
+    // then other programs read the old file, and a crash or hard reset loses the changes. The
+    // answer is not looked at: Windows 95 answers FALSE even when it flushed.
+    void Flush();
 
 private:
     [[noreturn]] void FailWrite();

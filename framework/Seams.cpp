@@ -7,6 +7,7 @@ namespace {
 BeepHook g_beep = nullptr;
 ShellExecuteHook g_shell = nullptr;
 CompatibleBitmapHook g_compatibleBitmap = nullptr;
+ProfileWriteHook g_profileWrite = nullptr;
 } // namespace
 
 void SetBeepHook(BeepHook hook) {
@@ -39,6 +40,16 @@ HBITMAP CreateSurfaceBitmap(HDC dc, int width, int height) {
     if (g_compatibleBitmap)
         return g_compatibleBitmap(dc, width, height);
     return CreateCompatibleBitmap(dc, width, height);
+}
+
+void SetProfileWriteHook(ProfileWriteHook hook) {
+    g_profileWrite = hook;
+}
+
+BOOL WriteProfileText(const char* section, const char* key, const char* value, const char* file) {
+    if (g_profileWrite)
+        return g_profileWrite(section, key, value, file);
+    return WritePrivateProfileStringA(section, key, value, file);
 }
 
 } // namespace qv

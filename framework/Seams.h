@@ -24,4 +24,12 @@ using CompatibleBitmapHook = HBITMAP (*)(HDC dc, int width, int height);
 void SetCompatibleBitmapHook(CompatibleBitmapHook hook);
 HBITMAP CreateSurfaceBitmap(HDC dc, int width, int height);
 
+// WritePrivateProfileStringA(section, key, value, file) of the profile accessor (IniFile); null
+// arguments are passed on as null. Wine writes every change through to the file at once, so a
+// flush request has no effect a test could see there; a test records the calls instead.
+using ProfileWriteHook = BOOL (*)(const char* section, const char* key, const char* value,
+                                  const char* file);
+void SetProfileWriteHook(ProfileWriteHook hook);
+BOOL WriteProfileText(const char* section, const char* key, const char* value, const char* file);
+
 } // namespace qv

@@ -7,7 +7,10 @@
  * data in the 64 bytes just below the caller's EBP and copies everything between ESP and that
  * area to the 16-bit stack as the procedure's arguments. So this frame holds a 33-word (66-byte)
  * scratch array directly under EBP, and the one argument word is pushed below it. The 16-bit
- * result comes back in AX.
+ * result comes back in AX (DX:AX for a 32-bit one).
+ *
+ * This is the contract of Windows 95/98's QT_Thunk. Wine 8.0's hands back 0 because it drops the
+ * registers on the way back (README, "The 16-bit thunk under Wine"): leave this frame as it is.
  */
         .text
         .globl  _qv_CallThunk16

@@ -80,6 +80,44 @@ void ReadTemplate(Tf1& f) {
     // The template's key stays open as the current key.
 }
 
+// Rows that start-up could not show and the user left alone are not written: what is stored
+// for them stays as it is.
+void SaveVcache(Tf1& f) {
+    for (const VcacheRow& row : kVcacheRows) {
+        if (!Shown(row.row))
+            continue;
+        if ((f.*row.box).Checked())
+            ProfileAccessor->WriteString(kVcache, row.key, std::to_string((f.*row.bar).Position()));
+        else
+            ProfileAccessor->DeleteKey(kVcache, row.key);
+    }
+}
+
+// A failed open is not looked at: it leaves no key current, so the next write reports it.
+void SaveTemplate(Tf1& f) {
+    qv::Registry& registry = *RegistryAccessor;
+    if (f.enablenamecache.Checked()) {
+        qv::StorePathCache(PathCacheBytes, f.epathcache.Value());
+        qv::StoreNameCache(NameCacheBytes, f.enamecache.Value());
+
+        // The template is complete before it is made the one in force, so a failure on the way
+        // never leaves the system naming a template that does not exist.
+        registry.CloseKey();
+        registry.OpenKey(kTemplatesKey + "\\" + kOwnTemplate, true);
+        registry.WriteString(kDefaultValue, kOwnTemplateText);
+        registry.WriteRaw4(kNameCacheValue, NameCacheBytes);
+        registry.WriteRaw4(kPathCacheValue, PathCacheBytes);
+
+        registry.CloseKey();
+        registry.OpenKey(kTemplatesKey, true);
+        registry.WriteString(kDefaultValue, kOwnTemplate);
+    } else {
+        registry.CloseKey();
+        registry.OpenKey(kTemplatesKey, true);
+        registry.WriteString(kDefaultValue, kDesktopTemplate);
+    }
+}
+
 } // namespace
 
 void OpenSettingsStore(Tf1&) {
@@ -110,42 +148,14 @@ void LoadVcacheSettings(Tf1& f) {
         MarkShown(row.row);
 }
 
-// Rows that start-up could not show and the user left alone are not written: what is stored
-// for them stays as it is.
+// Only a save that went through is flushed: Windows 9x would otherwise keep system.ini in its
+// profile cache until it shuts down, other programs would read the old file, and a crash or
+// hard reset before then would lose what the reboot notice reports as saved.
 void SaveSettings(Tf1& f) {
-    for (const VcacheRow& row : kVcacheRows) {
-        if (!Shown(row.row))
-            continue;
-        if ((f.*row.box).Checked())
-            ProfileAccessor->WriteString(kVcache, row.key, std::to_string((f.*row.bar).Position()));
-        else
-            ProfileAccessor->DeleteKey(kVcache, row.key);
-    }
-    if (!Shown(SettingsRow::FileCache))
-        return;
-
-    // A failed open is not looked at: it leaves no key current, so the next write reports it.
-    qv::Registry& registry = *RegistryAccessor;
-    if (f.enablenamecache.Checked()) {
-        qv::StorePathCache(PathCacheBytes, f.epathcache.Value());
-        qv::StoreNameCache(NameCacheBytes, f.enamecache.Value());
-
-        // The template is complete before it is made the one in force, so a failure on the way
-        // never leaves the system naming a template that does not exist.
-        registry.CloseKey();
-        registry.OpenKey(kTemplatesKey + "\\" + kOwnTemplate, true);
-        registry.WriteString(kDefaultValue, kOwnTemplateText);
-        registry.WriteRaw4(kNameCacheValue, NameCacheBytes);
-        registry.WriteRaw4(kPathCacheValue, PathCacheBytes);
-
-        registry.CloseKey();
-        registry.OpenKey(kTemplatesKey, true);
-        registry.WriteString(kDefaultValue, kOwnTemplate);
-    } else {
-        registry.CloseKey();
-        registry.OpenKey(kTemplatesKey, true);
-        registry.WriteString(kDefaultValue, kDesktopTemplate);
-    }
+    SaveVcache(f);
+    if (Shown(SettingsRow::FileCache))
+        SaveTemplate(f);
+    ProfileAccessor->Flush();
 }
 
 void ReleaseSettingsStore(Tf1&) {

@@ -10,6 +10,7 @@ std::vector<RecordedBox> g_boxes;
 int g_answer = IDOK;
 std::vector<RecordedHelp> g_help;
 int g_beeps = 0;
+std::vector<RecordedProfileWrite> g_profileWrites;
 
 int RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     g_boxes.push_back({owner, text, caption, flags});
@@ -20,6 +21,13 @@ void RecordHelp(const std::string& file, UINT command, ULONG_PTR data) {
 }
 void CountBeep() {
     ++g_beeps;
+}
+std::optional<std::string> Text(const char* text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+BOOL RecordProfileWrite(const char* section, const char* key, const char* value, const char* file) {
+    g_profileWrites.push_back({Text(section), Text(key), Text(value), Text(file)});
+    return WritePrivateProfileStringA(section, key, value, file);
 }
 } // namespace
 
@@ -55,6 +63,21 @@ BeepCounter::~BeepCounter() {
 }
 int BeepCounter::Count() const {
     return g_beeps;
+}
+
+ProfileWriteRecorder::ProfileWriteRecorder() {
+    g_profileWrites.clear();
+    qv::SetProfileWriteHook(&RecordProfileWrite);
+}
+ProfileWriteRecorder::~ProfileWriteRecorder() {
+    qv::SetProfileWriteHook(nullptr);
+}
+const std::vector<RecordedProfileWrite>& ProfileWriteRecorder::Calls() const {
+    return g_profileWrites;
+}
+
+RecordedProfileWrite FlushRequest(const std::string& file) {
+    return {std::nullopt, std::nullopt, std::nullopt, file};
 }
 
 } // namespace qvtest

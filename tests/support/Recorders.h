@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,21 @@ public:
     ~BeepCounter();
     int Count() const;
 };
+
+// Records every WritePrivateProfileStringA call of the profile accessor, in order, and passes
+// each on to the system, so the file changes as it would without the recorder. A null argument
+// is recorded as nothing.
+struct RecordedProfileWrite {
+    std::optional<std::string> section, key, value, file;
+    bool operator==(const RecordedProfileWrite&) const = default;
+};
+class ProfileWriteRecorder {
+public:
+    ProfileWriteRecorder();
+    ~ProfileWriteRecorder();
+    const std::vector<RecordedProfileWrite>& Calls() const;
+};
+// The request that has the system write its cached copy of the file to disk.
+RecordedProfileWrite FlushRequest(const std::string& file);
 
 } // namespace qvtest

@@ -164,3 +164,24 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{Refusal::VolatileTemplates, Path::SaveAndExit},
                       FailureCase{Refusal::VolatileTemplates, Path::ExitYes}),
     [](const auto& info) { return Name(info.param); });
+
+// Only a save that went through has system.ini written to disk: here the [vcache] keys were
+// written, then the registry refused the template, and the save ends without the request.
+TEST(FailedSave, DoesNotHaveSystemIniWrittenToDisk) {
+    qvtest::PrepareMachine(qvtest::DesktopMachine());
+    qvtest::MessageBoxRecorder boxes;
+    qvtest::ProgramHost program;
+    program.Click(program.Window().enablechunk);
+    program.Click(program.Window().enablenamecache);
+    qvtest::MakeKeyVolatile(qvtest::kTemplatesKey);
+    qvtest::ProfileWriteRecorder profile;
+    program.Command("save1");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Failed to set data for ''");
+    const std::vector<qvtest::RecordedProfileWrite> expected{
+        {"vcache", "minfilecache", "2048", "system.ini"},
+        {"vcache", "maxfilecache", "8192", "system.ini"},
+        {"vcache", "chunksize", "512", "system.ini"}};
+    EXPECT_EQ(profile.Calls(), expected);
+    EXPECT_TRUE(SettingsChanged);
+}

@@ -86,6 +86,26 @@ TEST_F(Save, WritesEveryParameterFromItsEditorsAndKeepsTheUpperTemplateBytes) {
     ExpectOneNotice();
 }
 
+// Windows 9x keeps system.ini in its profile cache until it shuts down; a save that went
+// through has the system write it to disk, as the last thing it asks of the profile functions.
+// Wine answers that request FALSE, as Windows 95 does, and the save still counts.
+TEST_F(Save, EndsByHavingSystemIniWrittenToDisk) {
+    qvtest::PrepareMachine(qvtest::DesktopMachine());
+    qvtest::ProgramHost program;
+    program.Click(program.Window().enablechunk);
+    qvtest::ProfileWriteRecorder profile;
+    program.Command("save1");
+    const std::vector<qvtest::RecordedProfileWrite> expected{
+        {"vcache", "minfilecache", "2048", "system.ini"},
+        {"vcache", "maxfilecache", "8192", "system.ini"},
+        {"vcache", "chunksize", "512", "system.ini"},
+        qvtest::FlushRequest("system.ini")};
+    EXPECT_EQ(profile.Calls(), expected);
+    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, "system.ini"));
+    EXPECT_FALSE(SettingsChanged);
+    ExpectOneNotice();
+}
+
 TEST_F(Save, DisableCacheOptimizationAloneWritesNothingAndClosingAsks) {
     qvtest::PrepareMachine(qvtest::QuorvaneMachine());
     qvtest::Snapshot before = qvtest::TakeSnapshot();
