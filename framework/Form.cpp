@@ -199,6 +199,10 @@ void Form::Activated(bool active) {
         ::SetFocus(target);
 }
 
+bool Form::IsOwnWindow(HWND window) const {
+    return window == Handle() || IsChild(Handle(), window);
+}
+
 void Form::DialogKey(UINT id) {
     // Enter: the focused button, else the default button; Escape: the first cancel button.
     if (id == IDOK) {
@@ -231,6 +235,14 @@ bool Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         return true;
     case WM_CLOSE:
         Close();
+        return true;
+    case WM_QUERYNEWPALETTE: // about to come to the front: its controls' colours first
+        result = GraphicHost::RealizePalettes(Handle(), true) ? TRUE : FALSE;
+        return true;
+    case WM_PALETTECHANGED:
+        // A change the form's own realizing caused needs no answer; answering it would loop.
+        if (!IsOwnWindow(reinterpret_cast<HWND>(wParam)))
+            GraphicHost::RealizePalettes(Handle(), GetForegroundWindow() == Handle());
         return true;
     case WM_QUERYENDSESSION:
         result = CloseQuery() ? TRUE : FALSE;

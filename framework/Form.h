@@ -66,6 +66,8 @@ protected:
 private:
     void Activated(bool active);
     void DialogKey(UINT id);
+    // The form itself or a window inside it.
+    bool IsOwnWindow(HWND window) const;
 
     MainMenu* menu_ = nullptr;
     bool shownOnce_ = false;

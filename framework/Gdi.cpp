@@ -6,7 +6,8 @@ namespace qv {
 PaletteSelection::PaletteSelection(HDC dc, HPALETTE palette, bool background) : dc_(dc) {
     if (palette) {
         previous_ = SelectPalette(dc_, palette, background ? TRUE : FALSE);
-        RealizePalette(dc_);
+        const UINT realized = RealizePalette(dc_);
+        realized_ = realized == GDI_ERROR ? 0 : realized;
     }
 }
 

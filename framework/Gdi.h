@@ -118,12 +118,15 @@ class PaletteSelection {
 public:
     PaletteSelection(HDC dc, HPALETTE palette, bool background = true);
     ~PaletteSelection();
+    // RealizePalette's answer: how many entries were newly mapped into the system palette.
+    UINT Realized() const { return realized_; }
     PaletteSelection(const PaletteSelection&) = delete;
     PaletteSelection& operator=(const PaletteSelection&) = delete;
 
 private:
     HDC dc_;
     HPALETTE previous_ = nullptr;
+    UINT realized_ = 0;
 };
 
 // A memory device context with its own bitmap selected into it: an off-screen surface to compose

@@ -55,6 +55,10 @@ public:
     bool Showing() const { return showing_; }
     void SetShowing(bool showing);
 
+    // The logical palette the control draws with (null: none). On a palette display the form
+    // realizes it again whenever the system palette changes hands (GraphicHost::RealizePalettes).
+    virtual HPALETTE Palette() const { return nullptr; }
+
     // An opaque control covers its bounds completely, so the host does not paint under it.
     bool Opaque() const { return opaque_; }
     void SetOpaque(bool opaque) { opaque_ = opaque; }
@@ -192,6 +196,11 @@ public:
     GraphicControl* ControlAt(POINT point, bool allowDisabled = false) const;
     // The control that holds the mouse between a button press on it and the release.
     GraphicControl* CaptureControl() const { return capture_; }
+
+    // Realizes the palettes of the showing controls in a shown top-level window and the windows
+    // inside it, the first in the foreground when asked, all others in the background, and
+    // repaints each control whose colours may have changed. True when a palette was realized.
+    static bool RealizePalettes(HWND topLevel, bool foreground);
 
     // Places the aligned controls in the host's client area (also on WM_SIZE).
     void Realign();

@@ -1,4 +1,5 @@
 #include "framework/Seams.h"
+#include "framework/Gdi.h"
 #include <shellapi.h>
 
 namespace qv {
@@ -8,6 +9,7 @@ BeepHook g_beep = nullptr;
 ShellExecuteHook g_shell = nullptr;
 CompatibleBitmapHook g_compatibleBitmap = nullptr;
 ProfileWriteHook g_profileWrite = nullptr;
+PaletteRealizeHook g_paletteRealize = nullptr;
 } // namespace
 
 void SetBeepHook(BeepHook hook) {
@@ -50,6 +52,17 @@ BOOL WriteProfileText(const char* section, const char* key, const char* value, c
     if (g_profileWrite)
         return g_profileWrite(section, key, value, file);
     return WritePrivateProfileStringA(section, key, value, file);
+}
+
+void SetPaletteRealizeHook(PaletteRealizeHook hook) {
+    g_paletteRealize = hook;
+}
+
+UINT RealizeControlPalette(HDC dc, HPALETTE palette, bool background) {
+    if (g_paletteRealize)
+        return g_paletteRealize(dc, palette, background);
+    PaletteSelection selection(dc, palette, background);
+    return selection.Realized();
 }
 
 } // namespace qv

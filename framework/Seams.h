@@ -32,4 +32,12 @@ using ProfileWriteHook = BOOL (*)(const char* section, const char* key, const ch
 void SetProfileWriteHook(ProfileWriteHook hook);
 BOOL WriteProfileText(const char* section, const char* key, const char* value, const char* file);
 
+// Selects a control's palette into dc (in the background or the foreground), realizes it, puts
+// the previous palette back and returns RealizePalette's answer; used when the system palette
+// changes hands (GraphicHost::RealizePalettes). Wine never gives system palette entries taken
+// by one palette to another, so there the two ways of realizing look alike; a test records them.
+using PaletteRealizeHook = UINT (*)(HDC dc, HPALETTE palette, bool background);
+void SetPaletteRealizeHook(PaletteRealizeHook hook);
+UINT RealizeControlPalette(HDC dc, HPALETTE palette, bool background);
+
 } // namespace qv

@@ -11,6 +11,7 @@ int g_answer = IDOK;
 std::vector<RecordedHelp> g_help;
 int g_beeps = 0;
 std::vector<RecordedProfileWrite> g_profileWrites;
+std::vector<RecordedRealization> g_realizations;
 
 int RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     g_boxes.push_back({owner, text, caption, flags});
@@ -28,6 +29,13 @@ std::optional<std::string> Text(const char* text) {
 BOOL RecordProfileWrite(const char* section, const char* key, const char* value, const char* file) {
     g_profileWrites.push_back({Text(section), Text(key), Text(value), Text(file)});
     return WritePrivateProfileStringA(section, key, value, file);
+}
+UINT RecordRealization(HDC dc, HPALETTE palette, bool background) {
+    g_realizations.push_back({WindowFromDC(dc), palette, background});
+    HPALETTE previous = SelectPalette(dc, palette, background ? TRUE : FALSE);
+    const UINT realized = RealizePalette(dc);
+    SelectPalette(dc, previous, TRUE);
+    return realized == GDI_ERROR ? 0 : realized;
 }
 } // namespace
 
@@ -78,6 +86,17 @@ const std::vector<RecordedProfileWrite>& ProfileWriteRecorder::Calls() const {
 
 RecordedProfileWrite FlushRequest(const std::string& file) {
     return {std::nullopt, std::nullopt, std::nullopt, file};
+}
+
+PaletteRealizeRecorder::PaletteRealizeRecorder() {
+    g_realizations.clear();
+    qv::SetPaletteRealizeHook(&RecordRealization);
+}
+PaletteRealizeRecorder::~PaletteRealizeRecorder() {
+    qv::SetPaletteRealizeHook(nullptr);
+}
+const std::vector<RecordedRealization>& PaletteRealizeRecorder::Realizations() const {
+    return g_realizations;
 }
 
 } // namespace qvtest

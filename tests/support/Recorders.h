@@ -57,4 +57,20 @@ public:
 // The request that has the system write its cached copy of the file to disk.
 RecordedProfileWrite FlushRequest(const std::string& file);
 
+// Records every realization of a control's palette when the system palette changes hands (the
+// window whose surface it was realized on, the palette, in the background or the foreground)
+// and realizes it as the program does.
+struct RecordedRealization {
+    HWND window;
+    HPALETTE palette;
+    bool background;
+    bool operator==(const RecordedRealization&) const = default;
+};
+class PaletteRealizeRecorder {
+public:
+    PaletteRealizeRecorder();
+    ~PaletteRealizeRecorder();
+    const std::vector<RecordedRealization>& Realizations() const;
+};
+
 } // namespace qvtest

@@ -85,6 +85,8 @@ public:
     int LoopsDone() const { return loopsDone_; }
     // The logical palette of the frame on show (null when none applies).
     HPALETTE CurrentPalette() const;
+    // The one the form realizes when the system palette changes hands.
+    HPALETTE Palette() const override { return CurrentPalette(); }
     // The animation's timer, for inspection: its Interval is the requested frame time.
     TTimerEx& Timer() { return *timer_; }
     // The picture as it currently stands (null while empty); for inspection.
