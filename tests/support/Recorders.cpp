@@ -88,6 +88,12 @@ RecordedProfileWrite FlushRequest(const std::string& file) {
     return {std::nullopt, std::nullopt, std::nullopt, file};
 }
 
+void PrintTo(const RecordedProfileWrite& call, std::ostream* out) {
+    auto text = [](const std::optional<std::string>& t) { return t ? '"' + *t + '"' : "null"; };
+    *out << "(" << text(call.section) << ", " << text(call.key) << ", " << text(call.value) << ", "
+         << text(call.file) << ")";
+}
+
 PaletteRealizeRecorder::PaletteRealizeRecorder() {
     g_realizations.clear();
     qv::SetPaletteRealizeHook(&RecordRealization);
@@ -97,6 +103,10 @@ PaletteRealizeRecorder::~PaletteRealizeRecorder() {
 }
 const std::vector<RecordedRealization>& PaletteRealizeRecorder::Realizations() const {
     return g_realizations;
+}
+void PrintTo(const RecordedRealization& realization, std::ostream* out) {
+    *out << "(window " << realization.window << ", palette " << realization.palette << ", "
+         << (realization.background ? "background" : "foreground") << ")";
 }
 
 } // namespace qvtest

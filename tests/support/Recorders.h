@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ struct RecordedProfileWrite {
     std::optional<std::string> section, key, value, file;
     bool operator==(const RecordedProfileWrite&) const = default;
 };
+void PrintTo(const RecordedProfileWrite& call, std::ostream* out);
 class ProfileWriteRecorder {
 public:
     ProfileWriteRecorder();
@@ -66,6 +68,7 @@ struct RecordedRealization {
     bool background;
     bool operator==(const RecordedRealization&) const = default;
 };
+void PrintTo(const RecordedRealization& realization, std::ostream* out);
 class PaletteRealizeRecorder {
 public:
     PaletteRealizeRecorder();
