@@ -41,6 +41,7 @@ void Application::Run() {
         mainForm_->Show();
     while (!terminated_)
         HandleMessage();
+    QuitHelp();
 }
 
 void Application::Terminate() {
@@ -115,10 +116,16 @@ LRESULT CALLBACK Application::MenuFilter(int code, WPARAM wParam, LPARAM lParam)
 }
 
 void Application::HelpCommand(UINT command, ULONG_PTR data) {
+    helpAsked_ = command != HELP_QUIT;
     if (g_helpHook)
         g_helpHook(helpFile_, command, data);
     else
         WinHelpA(Window(), helpFile_.c_str(), command, data);
+}
+
+void Application::QuitHelp() {
+    if (helpAsked_)
+        HelpCommand(HELP_QUIT, 0);
 }
 
 void Application::HelpContext(int context) {

@@ -35,7 +35,7 @@ public:
     HWND Window() const;
     void SetWindow(HWND window) { window_ = window; }
 
-    // Shows the main form and dispatches messages until Terminate.
+    // Shows the main form and dispatches messages until Terminate, then quits the help.
     void Run();
     // Ends the message loop once the current handler has returned.
     void Terminate();
@@ -58,6 +58,10 @@ public:
 
     // WinHelp on the help file (through the help hook when one is set).
     void HelpCommand(UINT command, ULONG_PTR data);
+    // HELP_QUIT when the program has asked for help since it last said so: a viewer that no
+    // other program uses then closes. Run does this on its way out, with the main form's
+    // handle still valid (WinHelp knows its callers by window).
+    void QuitHelp();
     // HELP_CONTEXT with the number; 0 asks for nothing.
     void HelpContext(int context);
     // The help context F1 asks for on a window: its own or its nearest enclosing one's.
@@ -92,6 +96,7 @@ private:
     Form* mainForm_ = nullptr;
     HWND window_ = nullptr;
     bool terminated_ = false;
+    bool helpAsked_ = false;
     HHOOK menuHook_ = nullptr;
     bool showHint_ = true;
     unsigned hintPause_ = 500;

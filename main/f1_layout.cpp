@@ -22,6 +22,11 @@ struct EditorRow {
 
 } // namespace
 
+// The minimal and maximal cache fields hold up to 524288 Kb, six digits, so they are ten pixels
+// wider than the others, taken from the left end of their bars. Digits of Arial and MS Sans Serif
+// at 11 pixels are 6 wide: "524288" takes 36 of the edit's 65 - 4 (sunken edge) - 15 (buttons) =
+// 46, which leaves room for the edit's margins (0 for a bitmap font, about 2 a side for TrueType)
+// and the caret.
 void Tf1::CreateControls() {
     constexpr bool on = true;
     constexpr bool off = false;
@@ -41,13 +46,13 @@ void Tf1::CreateControls() {
 
         {GroupBox2,        *this,     "GroupBox2",          2, 178, 493, 197,   1, "Disk Cache Size",                   &kArial11,       on,  0},
         {Label1,           GroupBox2, "Label1",            18,  22,  96,  13,  -1, "Minimal Disk Cache:",               &kMsSansSerif11, off, 0},
-        {min,              GroupBox2, "min",                8,  42, 333,  30,   0, nullptr,                             nullptr,         off, 1},
-        {emin,             GroupBox2, "emin",             341,  42,  55,  23,   4, nullptr,                             nullptr,         off, 0},
+        {min,              GroupBox2, "min",                8,  42, 323,  30,   0, nullptr,                             nullptr,         off, 1},
+        {emin,             GroupBox2, "emin",             331,  42,  65,  23,   4, nullptr,                             nullptr,         off, 0},
         {Label2,           GroupBox2, "Label2",           399,  48,  13,  13,  -1, "Kb",                                &kMsSansSerif11, off, 0},
         {enablemincache,   GroupBox2, "enablemincache",   422,  47,  60,  17,   2, "Enabled",                           nullptr,         on,  0},
         {Label3,           GroupBox2, "Label3",            18,  77,  99,  13,  -1, "Maximal Disk Cache:",               &kMsSansSerif11, off, 0},
-        {max,              GroupBox2, "max",                8,  98, 333,  30,   1, nullptr,                             nullptr,         off, 1},
-        {emax,             GroupBox2, "emax",             341,  98,  55,  23,   5, nullptr,                             nullptr,         off, 0},
+        {max,              GroupBox2, "max",                8,  98, 323,  30,   1, nullptr,                             nullptr,         off, 1},
+        {emax,             GroupBox2, "emax",             331,  98,  65,  23,   5, nullptr,                             nullptr,         off, 0},
         {Label4,           GroupBox2, "Label4",           399, 103,  13,  13,  -1, "Kb",                                &kMsSansSerif11, off, 0},
         {enablemaxcache,   GroupBox2, "enablemaxcache",   422, 102,  60,  17,   7, "Enabled",                           nullptr,         on,  0},
         {Label5,           GroupBox2, "Label5",            18, 137,  57,  13,  -1, "Chuck Size:",                       &kMsSansSerif11, off, 0},

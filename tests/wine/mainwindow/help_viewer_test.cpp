@@ -138,3 +138,19 @@ TEST_F(HelpViewer, ContentsOpensTheContents) {
     EXPECT_EQ(seen.error, "");
     EXPECT_EQ(seen.title, "Quorvane 3.5 Help");
 }
+
+TEST_F(HelpViewer, FileExitClosesTheViewer) {
+    qv::Application& app = qv::Application::Instance();
+    app.SetMainForm(&f);
+    ViewerWatch seen = Request("Quorvane 3.5 Help", [](Tf1& window) {
+        SendMessageA(window.Handle(), WM_COMMAND, window.MainMenu1.FindByName("Contents1")->Id(),
+                     0);
+    });
+    ASSERT_EQ(seen.title, "Quorvane 3.5 Help");
+    PostMessageA(f.Handle(), WM_COMMAND, f.MainMenu1.FindByName("Exit1")->Id(), 0);
+    app.Run(); // returns once File > Exit has ended the program
+    EXPECT_TRUE(qvtest::PumpUntil([] { return FindWindowA("MS_WINHELP", nullptr) == nullptr; }));
+    app.SetMainForm(nullptr);
+    qvtest::PumpFor(20); // takes the quit message
+    app.ResetTerminated();
+}

@@ -178,3 +178,16 @@ TEST_F(MainWindowMenu, MenuSelectTracksTheHighlightedItem) {
     SendMessageA(form().Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(form().MainMenu1.Highlighted(), nullptr);
 }
+
+TEST_F(MainWindowMenu, LeavingTellsTheHelpViewerTheProgramNoLongerNeedsIt) {
+    qv::Application& app = qv::Application::Instance();
+    qvtest::Choose(form(), "Contents1");
+    PostMessageA(form().Handle(), WM_COMMAND, form().MainMenu1.FindByName("Exit1")->Id(), 0);
+    app.Run(); // the program's own loop: returns once File > Exit has ended it
+    ASSERT_EQ(help.Requests().size(), 2u);
+    EXPECT_EQ(help.Requests()[1].command, static_cast<UINT>(HELP_QUIT));
+    EXPECT_EQ(help.Requests()[1].data, 0u);
+    EXPECT_EQ(help.Requests()[1].file, help.Requests()[0].file);
+    qvtest::PumpFor(20); // takes the quit message
+    app.ResetTerminated();
+}

@@ -211,3 +211,26 @@ TEST_F(StoreSave, DeletesAloneNeverFailEvenWithoutASystemIni) {
     EXPECT_EQ(Save(), "");
     EXPECT_EQ(GetRegValue(kTemplatesKey, ""), TextValue("Desktop"));
 }
+
+TEST_F(StoreSave, ANumberBeyond32BitsIsNoSettingAndASaveRemovesIt) {
+    WriteSystemIni("[vcache]\r\nmaxfilecache=2147483648\r\nforeign=1\r\n");
+    Tf1& f = Start();
+    EXPECT_FALSE(f.enablemaxcache.Checked());
+    EXPECT_EQ(f.emax.Text(), "8192");
+    EXPECT_EQ(Save(), "");
+    EXPECT_EQ(ParseIni(ReadSystemIni()), ParseIni("[vcache]\r\nforeign=1\r\n"));
+}
+
+// The profile functions see only the first section of a name: a second [vcache] further down
+// is neither shown nor touched by a save.
+TEST_F(StoreSave, ASecondVcacheSectionKeepsItsKeys) {
+    const std::string second = "[vcache]\r\nminfilecache=3072\r\nmaxfilecache=6144\r\n";
+    WriteSystemIni("[vcache]\r\nminfilecache=4096\r\n[boot]\r\nshell=Explorer.exe\r\n" + second);
+    Tf1& f = Start();
+    EXPECT_EQ(f.emin.Text(), "4096");
+    EXPECT_FALSE(f.enablemaxcache.Checked());
+    f.enablemincache.SetChecked(false);
+    EXPECT_EQ(Save(), "");
+    EXPECT_EQ(ParseIni(ReadSystemIni()),
+              ParseIni("[vcache]\r\n[boot]\r\nshell=Explorer.exe\r\n" + second));
+}
