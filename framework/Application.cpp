@@ -60,14 +60,19 @@ void Application::HandleMessage() {
 }
 
 void Application::ProcessMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            terminated_ = true;
-            continue;
-        }
-        Process(message);
+    while (ProcessMessage()) {
     }
+}
+
+bool Application::ProcessMessage() {
+    MSG message;
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (message.message == WM_QUIT)
+        terminated_ = true;
+    else
+        Process(message);
+    return true;
 }
 
 void Application::Process(MSG& message) {

@@ -44,8 +44,11 @@ public:
     void ResetTerminated() { terminated_ = false; }
     // Waits for one message and processes it.
     void HandleMessage();
-    // Processes every message waiting, without blocking.
+    // Processes every message waiting, without blocking. It returns only once the queue is
+    // empty, so a caller that waits for something between messages uses ProcessMessage.
     void ProcessMessages();
+    // Processes one waiting message, without blocking; false when none was waiting.
+    bool ProcessMessage();
     // Processes one message: F1, dialog keys of the program's forms, dispatch.
     void Process(MSG& message);
 

@@ -5,20 +5,43 @@
 
 namespace qvtest {
 
+namespace {
+
+// A turn processes messages for at most this long, then the waiting helpers look at their
+// condition and their time limit. Ticks that arrive as fast as they are handled (a hundred
+// animated pictures on a busy machine) never let the queue run empty, so draining it first
+// could wait for ever.
+const DWORD kTurnMs = 20;
+
+// Processes waiting messages for one turn; true when the queue ran empty.
+bool ProcessOneTurn() {
+    qv::Application& app = qv::Application::Instance();
+    const DWORD begin = GetTickCount();
+    while (app.ProcessMessage())
+        if (GetTickCount() - begin >= kTurnMs)
+            return false;
+    return true;
+}
+
+} // namespace
+
 void PumpFor(DWORD milliseconds) {
     PumpUntil([] { return false; }, milliseconds);
 }
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
+    const DWORD start = GetTickCount();
     while (true) {
-        qv::Application::Instance().ProcessMessages();
+        const bool emptied = ProcessOneTurn();
         if (condition())
             return true;
-        DWORD elapsed = GetTickCount() - start;
+        const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        // Messages left over from a full turn were already seen, and the wait would not wake
+        // for them.
+        if (emptied)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
     }
 }
 

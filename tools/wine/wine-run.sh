@@ -3,6 +3,8 @@
 # prepared prefix, on a private Xvfb display, and ends its wineserver afterwards.
 #   wine-run.sh win64|win32 PROGRAM [ARGS...]
 # The prepared prefixes live in $QV_PREFIX_ROOT (default: <repo>/build/prefixes).
+# QV_TIME_LIMIT (seconds, counted from this script's start) stops a program that runs longer;
+# CTest sets it a little below its own limit, whose hard kill would leave the copy behind.
 set -euo pipefail
 arch=$1
 shift
@@ -31,9 +33,16 @@ export WINEPREFIX="$work/prefix"
 # round trip (on a bare Xvfb each one waits about two seconds for the window manager).
 "$here/use-virtual-desktop.sh" "$WINEPREFIX"
 
-set +e
-qv_with_display "$WINE" "$@"
-rc=$?
-set -e
+rc=0
+if [ -n "${QV_TIME_LIMIT:-}" ]; then
+    left=$((QV_TIME_LIMIT - SECONDS)) # copying the prefix takes long on a busy machine
+    [ $left -gt 1 ] || left=1
+    qv_with_display timeout -k 5 "$left" "$WINE" "$@" || rc=$?
+else
+    qv_with_display "$WINE" "$@" || rc=$?
+fi
+if [ -n "${QV_TIME_LIMIT:-}" ] && { [ $rc -eq 124 ] || [ $rc -eq 137 ]; }; then
+    echo "$(basename "$1") stopped: it ran longer than its time limit of $QV_TIME_LIMIT s" >&2
+fi
 "$WINESERVER" -w >/dev/null 2>&1 || true
 exit $rc

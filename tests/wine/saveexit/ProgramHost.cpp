@@ -85,6 +85,9 @@ void ProgramHost::Click(qv::Window& control) {
     SetForegroundWindow(window_->Handle());
     PumpFor(20);
     ClickWindow(control.Handle());
+    // On a busy machine a fixed time may end before the click has been handled: wait until no
+    // button message is left, then let what the click started finish.
+    PumpUntil([] { return HIWORD(GetQueueStatus(QS_MOUSEBUTTON)) == 0; }, 10000);
     PumpFor(100);
 }
 
