@@ -236,6 +236,8 @@ FARPROC WineGetProcAddress(HMODULE module, LPCSTR name) {
 
 } // namespace qvtest
 
-// Runs before the C runtime's start-up code (the loader calls TLS callbacks first).
-extern "C" __attribute__((section(".CRT$XLB"), used))
+// Runs before the C runtime's start-up code (the loader calls TLS callbacks first), after the
+// runtime's own TLS callbacks (.CRT$XLC, .CRT$XLD): placed before them, 64-bit Wine lost the
+// ability to catch exceptions in some test programs.
+extern "C" __attribute__((section(".CRT$XLY"), used))
 const PIMAGE_TLS_CALLBACK qv_win9x_personality_at_start = qvtest::DecideAtProcessStart;
