@@ -1,5 +1,6 @@
 #include "main/FreeResources.h"
 #include "framework/Exceptions.h"
+#include "main/ExportedProcs.h"
 #include <algorithm>
 
 #if defined(__i386__)
@@ -43,16 +44,18 @@ FreeResourceQuery::FreeResourceQuery() {
 FreeResourceQuery::FreeResourceQuery(const Thunk16Entries& entries)
     : method_(Method::Thunk16), thunk_(entries) {}
 
-// All four entry points, or none. A 64-bit program cannot call 16-bit code at all.
+// All four entry points, or none. A 64-bit program cannot call 16-bit code at all. Windows 9x's
+// KERNEL32 refuses GetProcAddress by ordinal, so the three loader entry points come from its
+// export table; QT_Thunk has a name.
 FreeResourceQuery::Thunk16Entries FreeResourceQuery::ResolveThunk16() {
     Thunk16Entries e;
 #if defined(__i386__)
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
     if (!kernel32)
         return e;
-    e.loadLibrary16 = ProcAs<LoadLibrary16Fn>(GetProcAddress(kernel32, MAKEINTRESOURCEA(35)));
-    e.freeLibrary16 = ProcAs<FreeLibrary16Fn>(GetProcAddress(kernel32, MAKEINTRESOURCEA(36)));
-    e.getProcAddress16 = ProcAs<GetProcAddress16Fn>(GetProcAddress(kernel32, MAKEINTRESOURCEA(37)));
+    e.loadLibrary16 = ProcAs<LoadLibrary16Fn>(ExportedProcByOrdinal(kernel32, 35));
+    e.freeLibrary16 = ProcAs<FreeLibrary16Fn>(ExportedProcByOrdinal(kernel32, 36));
+    e.getProcAddress16 = ProcAs<GetProcAddress16Fn>(ExportedProcByOrdinal(kernel32, 37));
     e.qtThunk = reinterpret_cast<void*>(GetProcAddress(kernel32, "QT_Thunk"));
     if (!e.loadLibrary16 || !e.freeLibrary16 || !e.getProcAddress16)
         e = Thunk16Entries{};

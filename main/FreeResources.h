@@ -8,7 +8,8 @@ namespace qv {
 
 // The free-resource query of the running system.
 //  - Windows 9x (32-bit build): the 16-bit GetFreeSystemResources of USER.EXE, reached through
-//    KERNEL32's 16-bit loader entry points (exported by ordinal) and QT_Thunk. Loading USER.EXE
+//    KERNEL32's 16-bit loader entry points (exported by ordinal only, read from its export
+//    table: 9x refuses GetProcAddress by ordinal in KERNEL32) and QT_Thunk. Loading USER.EXE
 //    or finding the procedure can fail; that raises qv::Exception with the system's message.
 //  - NT family, the 64-bit build, or a 9x system whose thunk is missing or hands back no
 //    results (checked once with the 16-bit GetSystemMetrics): the process's GDI and USER object
@@ -35,6 +36,8 @@ public:
     explicit FreeResourceQuery(const Thunk16Entries& entries);
 
     Method UsedMethod() const { return method_; }
+    // The 16-bit entry points found (all empty when none).
+    const Thunk16Entries& Entries() const { return thunk_; }
     // True when the thunk was found but handed back a wrong result, so it is not used.
     bool ThunkRejected() const { return thunkRejected_; }
     std::optional<std::uint16_t> Query(ResourceKind kind);

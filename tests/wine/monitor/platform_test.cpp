@@ -56,8 +56,11 @@ TEST(FreeResourceQuery, MethodFitsTheSystem) {
     EXPECT_NE(query.UsedMethod(), FreeResourceQuery::Method::Thunk16);
     EXPECT_FALSE(query.ThunkRejected());
 #endif
-    if (!qv::IsWindows9x() || query.ThunkRejected()) {
-        EXPECT_EQ(query.UsedMethod(), FreeResourceQuery::Method::GuiResources);
+    // Without the thunk: the object quota where USER32 has GetGuiResources (Windows 9x has not).
+    const bool quota = GetProcAddress(GetModuleHandleA("user32.dll"), "GetGuiResources") != nullptr;
+    if (query.UsedMethod() != FreeResourceQuery::Method::Thunk16) {
+        EXPECT_EQ(query.UsedMethod(), quota ? FreeResourceQuery::Method::GuiResources
+                                            : FreeResourceQuery::Method::Unavailable);
     }
 }
 
@@ -109,6 +112,10 @@ TEST(FreeResourceQuery, PercentagesOfEveryKind) {
     FreeResourceQuery query;
     for (ResourceKind kind : {ResourceKind::System, ResourceKind::Gdi, ResourceKind::User}) {
         std::optional<std::uint16_t> percent = query.Query(kind);
+        if (query.UsedMethod() == FreeResourceQuery::Method::Unavailable) {
+            EXPECT_FALSE(percent.has_value()) << "no figure where there is no query";
+            continue;
+        }
         ASSERT_TRUE(percent.has_value()) << static_cast<int>(kind);
         std::printf("kind %d: %u %% free\n", static_cast<int>(kind), unsigned{*percent});
         EXPECT_LE(*percent, 100);
