@@ -212,10 +212,28 @@ class Program:
         return found
 
 
+def _walk(program, address, seen):
+    """The instructions from this address to the end of its flow, and the jumps it makes."""
+    path, targets = [], []
+    while address not in seen and program.in_code(address):
+        insn = program.at(address)
+        if insn is None:
+            break
+        path.append(address)
+        target = insn.direct_target()
+        if target is not None and program.in_code(target):
+            targets.append(target)
+        if insn.ends_flow():
+            break
+        address += insn.length
+    return path, targets
+
+
 def code_addresses(program):
     """Addresses of the instructions that the program can run."""
     code = set()
-    for start, end in program.unwind_ranges():
+    unwind = program.unwind_ranges()
+    for start, end in unwind:
         address = start
         while address < end:
             insn = program.at(address)
@@ -223,24 +241,21 @@ def code_addresses(program):
                 break
             code.add(address)
             address += insn.length
-    roots = [program.entry, *program.function_symbols(), *program.stored_addresses()]
-    roots += [start for start, _ in program.unwind_ranges()]
-    pending = [a for a in roots if program.in_code(a)]
+    # A value in a data section that points into code is taken for a function or jump target
+    # only where the disassembly has an instruction start, and only while what follows decodes:
+    # a number that merely looks like an address must not make data look like code.
+    stored = [a for a in program.stored_addresses() if a in program.instructions]
+    known = [program.entry, *program.function_symbols(), *(start for start, _ in unwind)]
+    pending = [(a, False) for a in stored] + [(a, True) for a in known if program.in_code(a)]
     seen = set()
     while pending:
-        address = pending.pop()
-        while address not in seen and program.in_code(address):
-            insn = program.at(address)
-            if insn is None:
-                break
-            seen.add(address)
-            code.add(address)
-            target = insn.direct_target()
-            if target is not None and program.in_code(target):
-                pending.append(target)
-            if insn.ends_flow():
-                break
-            address += insn.length
+        address, trusted = pending.pop()
+        path, targets = _walk(program, address, seen)
+        if not trusted and any(program.instructions[a].mnemonic in ("(bad)", ".byte") for a in path):
+            continue
+        seen.update(path)
+        code.update(path)
+        pending += [(t, True) for t in targets]
     return code
 
 
