@@ -87,7 +87,7 @@ if [ -n "$release_if_cached" ]; then
     if ./tools/toolchain/i486-toolchain.sh path >/dev/null 2>&1; then
         wanted[release]=1
     else
-        summary+=("release: skipped, the 486 toolchain is not built yet (./release.sh builds it once: about 75 min on 2 cores)")
+        summary+=("release: skipped, the 486 toolchain is not built yet (./release.sh builds it once: an hour or more on 2 cores)")
     fi
 fi
 
