@@ -259,12 +259,25 @@ def code_addresses(program):
     return code
 
 
+def _function_of_section(section):
+    """The function whose own section this is: ".text$_Z3fooi", ".text.unlikely.bar"."""
+    match = re.match(r"^\.text(?:\.unlikely|\.startup|\.hot)?[.$](.+)$", section)
+    if not match or match.group(1) in ("unlikely", "startup", "hot"):
+        return None
+    return "_" + match.group(1)  # as COFF spells the symbol
+
+
 class Names:
     """Function and object file for an address, from the linker map and the symbols."""
 
     def __init__(self, program, map_path, cxxfilt):
-        # Section symbols (".text") say less than the map's names.
-        self.symbols = {a: n for a, n in program.labels.items() if not n.startswith(".")}
+        # A section symbol names a function where the section is the function's own
+        # (".text$name", ".text.name"); a plain ".text" says less than the map's names.
+        self.symbols = {}
+        for address, label in program.labels.items():
+            name = _function_of_section(label) if label.startswith(".") else label
+            if name:
+                self.symbols[address] = name
         self.objects = []
         if map_path:
             self._read_map(map_path)
@@ -302,8 +315,8 @@ class Names:
         if length == 0:
             return
         self.objects.append((start, start + length, obj.rsplit("/", 1)[-1]))
-        function = name.split(".", 3)[-1] if name.count(".") >= 2 else None
-        if function and name.startswith((".text.", ".text.unlikely.", ".text.startup.")):
+        function = _function_of_section(name)
+        if function:
             self.symbols.setdefault(start, function)
 
     def demangle(self, names):
