@@ -337,20 +337,23 @@ class Names:
         return self.symbols[self.addresses[i]] if i >= 0 else ""
 
     def function(self, address):
-        """The name of the function and the offset into it."""
+        """The name of the function and the offset into it. A symbol before the start of the
+        object file's part of the code belongs to another file, and names nothing here."""
         i = bisect.bisect_right(self.addresses, address) - 1
-        if i < 0:
-            return None, 0
+        section = self.input_section(address)
+        if i < 0 or (section and self.addresses[i] < section[0]):
+            return None, address - section[0] if section else 0
         start = self.addresses[i]
         name = self.symbols[start]
         if name not in self._demangled:
             self.demangle([name])
         return self._demangled[name], address - start
 
-    def object_file(self, address):
-        for start, end, obj in self.objects:
-            if start <= address < end:
-                return obj
+    def input_section(self, address):
+        """(start, end, object file) of the linked-in piece of code holding this address."""
+        for piece in self.objects:
+            if piece[0] <= address < piece[1]:
+                return piece
         return None
 
 
@@ -393,10 +396,12 @@ def main():
         if rule:
             excused.setdefault((rule[0], rule[2]), []).append(insn.mnemonic)
             continue
-        where = f"{function}+{offset:#x}" if function else "(no symbol)"
-        obj = names.object_file(address)
-        findings.append(f"  {address:#010x}  {where}{f' [{obj}]' if obj else ''}: "
-                        f"{insn.text}  ({what})")
+        section = names.input_section(address)
+        if function:
+            where = f"{function}+{offset:#x}" + (f" [{section[2]}]" if section else "")
+        else:
+            where = f"[{section[2]}]+{offset:#x}" if section else "(no symbol)"
+        findings.append(f"  {address:#010x}  {where}: {insn.text}  ({what})")
 
     for (function, guard), mnemonics in sorted(excused.items()):
         print(f"{args.program}: allowed in {function}: {', '.join(sorted(set(mnemonics)))} "
