@@ -25,10 +25,12 @@ echo "== The 486 toolchain"
 ./tools/toolchain/i486-toolchain.sh build
 QV_I486_TOOLCHAIN=$(./tools/toolchain/i486-toolchain.sh path)
 export QV_I486_TOOLCHAIN
-# A build folder configured with another compiler is made anew.
-if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^CMAKE_CXX_COMPILER:.*=$QV_I486_TOOLCHAIN/" "$build/CMakeCache.txt"; then
+# A build folder made with another compiler (Debian's, or an older toolchain) is made anew.
+if [ -d "$build" ] && [ "$(cat "$build/toolchain.txt" 2>/dev/null)" != "$QV_I486_TOOLCHAIN" ]; then
     rm -rf "$build"
 fi
+mkdir -p "$build"
+echo "$QV_I486_TOOLCHAIN" >"$build/toolchain.txt"
 
 echo "== Building the release program in $build"
 cmake --preset release -DQV_WERROR=ON >/dev/null
