@@ -88,9 +88,9 @@ class Instruction:
             return "SSE"
         if re.search(r"%mm\d", ops) or m in ("emms", "femms"):
             return "MMX"
-        if m == "tzcnt" and self.text.startswith("tzcnt"):
-            # GCC writes bsf as "rep bsf": older CPUs ignore the prefix. Only a real tzcnt
-            # with a zero input would differ, and the compiler uses it where that cannot happen.
+        if m == "tzcnt":
+            # tzcnt is "rep bsf", which GCC writes for bsf where the input cannot be zero:
+            # older CPUs ignore the prefix, and for a non-zero input both give the same.
             return None
         if m in _X87 or m in _INTEGER:
             return None
