@@ -4,8 +4,11 @@
 #   ./release.sh
 # The program comes from the same sources as the tested 32-bit build, optimised for size,
 # without debug information (configure preset "release", build/release/), and passes the same
-# import check. Where this host runs 32-bit Wine, the packed program is started in a Windows 98
-# prefix, must show its window and end through File > Exit.
+# import check. It is built for the 486 with a GCC and runtime of its own
+# (tools/toolchain/i486-toolchain.sh: built once, about an hour, then kept in
+# ~/.cache/quorvane/), and a check fails on any instruction that a 486 lacks. Where this host
+# runs 32-bit Wine, the packed program is started in a Windows 98 prefix, must show its window
+# and end through File > Exit.
 set -euo pipefail
 cd "$(dirname "$0")"
 repo=$(pwd)
@@ -18,6 +21,17 @@ program="$build/quorvane.exe"
 zip_file="$repo/dist/quorvane-$version.zip"
 max_bytes=$((400 * 1024))
 
+echo "== The 486 toolchain"
+./tools/toolchain/i486-toolchain.sh build
+QV_I486_TOOLCHAIN=$(./tools/toolchain/i486-toolchain.sh path)
+export QV_I486_TOOLCHAIN
+# A build folder made with another compiler (Debian's, or an older toolchain) is made anew.
+if [ -d "$build" ] && [ "$(cat "$build/toolchain.txt" 2>/dev/null)" != "$QV_I486_TOOLCHAIN" ]; then
+    rm -rf "$build"
+fi
+mkdir -p "$build"
+echo "$QV_I486_TOOLCHAIN" >"$build/toolchain.txt"
+
 echo "== Building the release program in $build"
 cmake --preset release -DQV_WERROR=ON >/dev/null
 cmake --build --preset release --target quorvane quorvane_help quorvane_readme \
@@ -25,6 +39,8 @@ cmake --build --preset release --target quorvane quorvane_help quorvane_readme \
 
 echo "== Checking it"
 ./tools/check-imports.sh i686-w64-mingw32-objdump "$program" tools/win9x-imports.txt
+python3 tools/release/check-i486.py --map "$build/quorvane.map" \
+    --exceptions tools/release/i486-exceptions.txt "$program"
 if i686-w64-mingw32-objdump -h "$program" | grep -q '\.debug'; then
     echo "quorvane.exe has debug information" >&2
     exit 1
