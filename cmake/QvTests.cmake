@@ -5,10 +5,8 @@
 # machine whose cores are both kept busy by other work, so that a program that hangs fails soon,
 # by name and with its output. A program missing here gets the default; measure it and add it.
 set(QV_TEST_TIME_LIMITS
-    native_framework=60 native_gauge=60 native_gif=60 native_gif_reference=60
-    native_gifimage=60 native_help=60 native_mainwindow=60 native_monitor=60 native_store=60
-    wine_editors=300 wine_framework=420 wine_gauge=120 wine_gif=120 wine_gifimage=360
-    wine_mainwindow=600 wine_monitor=420 wine_saveexit=600 wine_store=600 wine_storefuzz=600
+    wine_editors=540 wine_framework=480 wine_gauge=180 wine_gif=300 wine_gifimage=360
+    wine_mainwindow=600 wine_monitor=420 wine_saveexit=600 wine_store=540 wine_storefuzz=600
     wine_timer=300)
 set(QV_TEST_DEFAULT_TIME_LIMIT 300)
 

@@ -7,20 +7,20 @@ namespace qvtest {
 
 namespace {
 
-// A turn processes messages for at most this long, then the waiting helpers look at their
-// condition and their time limit. Ticks that arrive as fast as they are handled (a hundred
-// animated pictures on a busy machine) never let the queue run empty, so draining it first
-// could wait for ever.
-const DWORD kTurnMs = 20;
+// A turn processes at most this many messages, then the waiting helpers look at their condition
+// and their time limit. Ticks that arrive as fast as they are handled (a hundred animated
+// pictures on a busy machine) never let the queue run empty, so draining it first could wait for
+// ever; a count rather than a time keeps a burst that a test queued together in one turn, however
+// slowly its messages run.
+const int kMessagesPerTurn = 100;
 
 // Processes waiting messages for one turn; true when the queue ran empty.
 bool ProcessOneTurn() {
     qv::Application& app = qv::Application::Instance();
-    const DWORD begin = GetTickCount();
-    while (app.ProcessMessage())
-        if (GetTickCount() - begin >= kTurnMs)
-            return false;
-    return true;
+    for (int i = 0; i < kMessagesPerTurn; ++i)
+        if (!app.ProcessMessage())
+            return true;
+    return false;
 }
 
 } // namespace
