@@ -13,8 +13,8 @@ as the constructor list) and padding between functions are data and are not read
 
 The linker map (--map) names the function and the object file of each finding in a stripped
 program. An exceptions file lists instructions that the runtime runs only after asking the CPU
-whether it has them: one line each, "FUNCTION MNEMONIC[,MNEMONIC...] GUARD", where FUNCTION may
-be a glob and GUARD says what protects it.
+whether it has them: one line each, "FUNCTION MNEMONIC[,MNEMONIC...] GUARD", where FUNCTION and
+the mnemonics may be globs and GUARD says what protects it.
 """
 import argparse
 import bisect
@@ -132,6 +132,7 @@ class Program:
         self.code_ranges = []
         self.data_sections = []
         self.section_vmas = {}
+        self.eh_frame = None
         self.tables = []
         self._read_headers()
         self._disassemble([])
@@ -153,6 +154,9 @@ class Program:
                 self.section_vmas[int(fields[0]) + 1] = vma
                 if "CODE" in flags:
                     self.code_ranges.append((vma, vma + size))
+                elif name in (".eh_frame", ".eh_fram"):
+                    # A stripped PE program keeps only the first eight letters of the name.
+                    self.eh_frame = (vma, offset, size)
                 elif "CONTENTS" in flags and not name.startswith((".debug", ".eh_frame")):
                     self.data_sections.append((offset, size))
 
@@ -187,9 +191,15 @@ class Program:
         return self.instructions.get(address)
 
     def unwind_ranges(self):
-        frames = self._run("--dwarf=frames")
-        return [(int(a, 16), int(b, 16)) for a, b in
-                re.findall(r"FDE cie=\w+ pc=([0-9a-f]+)\.\.([0-9a-f]+)", frames)]
+        """The code ranges of the unwind table's entries (FDEs). Read from the bytes, because
+        objdump finds no ".eh_frame" in a stripped program, whose section is ".eh_fram"."""
+        if not self.eh_frame:
+            return []
+        vma, offset, size = self.eh_frame
+        with open(self.path, "rb") as f:
+            f.seek(offset)
+            table = f.read(size)
+        return _fde_ranges(table, vma)
 
     def function_symbols(self):
         # Type "function" (0x20) in the COFF symbol table of an unstripped program; the values
@@ -212,6 +222,79 @@ class Program:
         return found
 
 
+def _uleb(data, pos):
+    value = shift = 0
+    while True:
+        byte = data[pos]
+        pos += 1
+        value |= (byte & 0x7F) << shift
+        shift += 7
+        if byte < 0x80:
+            return value, pos
+
+
+def _encoded(data, pos, encoding, field_address):
+    """A pointer in a DW_EH_PE encoding: the value and the position after it."""
+    formats = {0x00: "<I", 0x02: "<H", 0x03: "<I", 0x0A: "<h", 0x0B: "<i"}
+    form = formats.get(encoding & 0x0F)
+    if form is None or encoding & 0x70 not in (0x00, 0x10):
+        raise ValueError(f"unwind table: pointer encoding {encoding:#x} is not handled")
+    (value,) = struct.unpack_from(form, data, pos)
+    if encoding & 0x70 == 0x10:
+        value += field_address
+    return value & 0xFFFFFFFF, pos + struct.calcsize(form)
+
+
+def _fde_ranges(data, vma):
+    """(start, end) of every FDE in an .eh_frame section loaded at vma."""
+    ranges, encodings, pos = [], {}, 0
+    while pos + 4 <= len(data):
+        (length,) = struct.unpack_from("<I", data, pos)
+        if length == 0:
+            break
+        entry, body, end = pos, pos + 4, pos + 4 + length
+        (cie_pointer,) = struct.unpack_from("<I", data, body)
+        if cie_pointer == 0:
+            encodings[entry] = _cie_pointer_encoding(data, body + 4)
+        else:
+            encoding = encodings.get(body - cie_pointer, 0)
+            start, at = _encoded(data, body + 4, encoding, vma + body + 4)
+            size, _ = _encoded(data, at, encoding & 0x0F, vma + at)
+            if start:
+                ranges.append((start, start + size))
+        pos = end
+    return ranges
+
+
+def _cie_pointer_encoding(data, pos):
+    """The FDE pointer encoding ('R') of a CIE; absolute pointers where it names none."""
+    version = data[pos]
+    pos += 1
+    augmentation_end = data.index(b"\0", pos)
+    augmentation = data[pos:augmentation_end].decode("ascii", "replace")
+    pos = augmentation_end + 1
+    _, pos = _uleb(data, pos)  # code alignment
+    _, pos = _uleb(data, pos)  # data alignment (the sign does not matter for skipping it)
+    if version == 1:
+        pos += 1  # return address column
+    else:
+        _, pos = _uleb(data, pos)
+    if not augmentation.startswith("z"):
+        return 0
+    _, pos = _uleb(data, pos)  # augmentation data length
+    for letter in augmentation[1:]:
+        if letter == "R":
+            return data[pos]
+        if letter == "P":
+            encoding = data[pos]
+            _, pos = _encoded(data, pos + 1, encoding & 0x7F, 0)
+        elif letter == "L":
+            pos += 1
+        else:
+            break
+    return 0
+
+
 def _walk(program, address, seen):
     """The instructions from this address to the end of its flow, and the jumps it makes."""
     path, targets = [], []
@@ -229,7 +312,7 @@ def _walk(program, address, seen):
     return path, targets
 
 
-def code_addresses(program):
+def code_addresses(program, section_starts=()):
     """Addresses of the instructions that the program can run."""
     code = set()
     unwind = program.unwind_ranges()
@@ -241,21 +324,32 @@ def code_addresses(program):
                 break
             code.add(address)
             address += insn.length
-    # A value in a data section that points into code is taken for a function or jump target
-    # only where the disassembly has an instruction start, and only while what follows decodes:
-    # a number that merely looks like an address must not make data look like code.
-    stored = [a for a in program.stored_addresses() if a in program.instructions]
+    # A value in a data section or an instruction's immediate that points into code, and the
+    # start of an object file's piece of code in the map, are taken for a function or jump
+    # target only where the disassembly has an instruction start, and only while what follows
+    # decodes: a number that merely looks like an address must not make data look like code.
+    stored = [a for a in [*program.stored_addresses(), *section_starts]
+              if a in program.instructions]
     known = [program.entry, *program.function_symbols(), *(start for start, _ in unwind)]
     pending = [(a, False) for a in stored] + [(a, True) for a in known if program.in_code(a)]
-    seen = set()
+    seen, scanned = set(), set()
     while pending:
-        address, trusted = pending.pop()
-        path, targets = _walk(program, address, seen)
-        if not trusted and any(program.instructions[a].mnemonic in ("(bad)", ".byte") for a in path):
-            continue
-        seen.update(path)
-        code.update(path)
-        pending += [(t, True) for t in targets]
+        while pending:
+            address, trusted = pending.pop()
+            path, targets = _walk(program, address, seen)
+            if not trusted and any(program.instructions[a].mnemonic in ("(bad)", ".byte")
+                                   for a in path):
+                continue
+            seen.update(path)
+            code.update(path)
+            pending += [(t, True) for t in targets]
+        for address in code - scanned:
+            for value in re.findall(r"\$0x([0-9a-f]+)", program.instructions[address].operands):
+                target = int(value, 16)
+                if target not in seen and program.in_code(target) and \
+                        target in program.instructions:
+                    pending.append((target, False))
+        scanned |= code
     return code
 
 
@@ -304,10 +398,11 @@ class Names:
                     self._input_section(section, fields[0], fields[1], " ".join(fields[2:]))
                 elif len(fields) == 2 and fields[0].startswith("0x") and \
                         re.match(r"^[A-Za-z_.$?@][\w.$?@]*$", fields[1]):
-                    self.symbols.setdefault(int(fields[0], 16), fields[1])
+                    # The map spells C names without the underscore that COFF puts before them.
+                    self.symbols.setdefault(int(fields[0], 16), "_" + fields[1])
                 elif len(fields) == 4 and fields[0].startswith("0x") and fields[2:] == ["=", "."]:
                     # Linker-script labels such as "__CTOR_LIST__ = ."
-                    self.symbols.setdefault(int(fields[0], 16), fields[1])
+                    self.symbols.setdefault(int(fields[0], 16), "_" + fields[1])
                 section = None
 
     def _input_section(self, name, address, size, obj):
@@ -384,7 +479,7 @@ def main():
     # Names also finds where the tables at the end of .text begin, so it comes first.
     exceptions = read_exceptions(args.exceptions)
     findings, excused = [], {}
-    code = code_addresses(program)
+    code = code_addresses(program, [start for start, _, _ in names.objects])
     flagged = [a for a in sorted(code) if program.instructions[a].newer_than_486()]
     names.demangle(names.function_name_at(a) for a in flagged)
     for address in flagged:
@@ -392,7 +487,7 @@ def main():
         what = insn.newer_than_486()
         function, offset = names.function(address)
         rule = next((e for e in exceptions if function and fnmatch.fnmatchcase(function, e[0])
-                     and insn.mnemonic in e[1]), None)
+                     and any(fnmatch.fnmatchcase(insn.mnemonic, m) for m in e[1])), None)
         if rule:
             excused.setdefault((rule[0], rule[2]), []).append(insn.mnemonic)
             continue

@@ -121,6 +121,12 @@ tc_step_libraries() {
     cd "$tc_work/build-gcc"
     make -j"$tc_jobs" all MAKEINFO=true
     make install MAKEINFO=true
+    # With version-specific runtime libraries, libgcc's shared part lands one folder off, where
+    # the compiler does not look: every link without -static-libgcc (CMake's first test program,
+    # for one) would fail for want of -lgcc_s. Debian keeps it beside libgcc.a.
+    local libgcc="$tc_prefix/lib/gcc/$tc_target"
+    mv "$libgcc/lib/libgcc_s.a" "$libgcc/libgcc_s_dw2-1.dll" "$libgcc/$tc_gcc_version/"
+    rmdir "$libgcc/lib"
 }
 
 tc_step_smoke_test() {
@@ -130,6 +136,8 @@ tc_step_smoke_test() {
         'int main(int argc, char**) { std::string s = "486";' \
         '  try { if (argc > 0) throw std::runtime_error(s); } catch (const std::exception& e) {' \
         '    std::printf("%s %.2f\n", e.what(), argc * 1.5); } }' >smoke.cpp
+    # Linked as a build system's first test does, and as the release is: statically.
+    "$tc_prefix/bin/$tc_target-g++" -Os smoke.cpp -o smoke-shared.exe
     "$tc_prefix/bin/$tc_target-g++" -Os -static -static-libgcc -static-libstdc++ smoke.cpp -o smoke.exe
     "$tc_prefix/bin/$tc_target-gcc" -v 2>&1 | tail -3
 }
