@@ -5,10 +5,11 @@
 
 A Pentium, Pentium MMX, K6-2 or 486 stops a program with "This program has performed an
 illegal operation" at the first cmov, fcomi, multi-byte nop, MMX or SSE instruction. Only code is
-checked: instructions reached from the entry point, from the start of a function (its symbol or
-its unwind-table entry) or from an address stored in a data section (function pointers, vtables,
-jump tables), following fall-through, jumps and calls; and every instruction inside a function's
-unwind-table range, where the compiler puts no data. Tables that the linker keeps in .text (such
+checked: instructions reached from the entry point, from the start of a function (its symbol,
+its unwind-table entry or the start of an object file's code in the map) or from an address
+stored in a data section or an instruction (function pointers, vtables, jump tables), following
+fall-through, jumps and calls; and every instruction inside a function's unwind-table range,
+where the compiler puts no data. Tables that the linker keeps in .text (such
 as the constructor list) and padding between functions are data and are not read as code.
 
 The linker map (--map) names the function and the object file of each finding in a stripped
