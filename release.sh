@@ -5,7 +5,7 @@
 # The program comes from the same sources as the tested 32-bit build, optimised for size,
 # without debug information (configure preset "release", build/release/), and passes the same
 # import check. It is built for the 486 with a GCC and runtime of its own
-# (tools/toolchain/i486-toolchain.sh: built once, about an hour, then kept in
+# (tools/toolchain/i486-toolchain.sh: built once, about half an hour, then kept in
 # ~/.cache/quorvane/), and a check fails on any instruction that a 486 lacks. Where this host
 # runs 32-bit Wine, the packed program is started in a Windows 98 prefix, must show its window
 # and end through File > Exit.

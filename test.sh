@@ -5,7 +5,7 @@
 # native: the portable logic's GoogleTest programs; fuzz: 60 s of the GIF decoder's libFuzzer
 # target; win64 / win32: the Win32 code's test programs under 64-bit / 32-bit Wine; release: the
 # released program and its checks (./release.sh). Each stage builds only what it needs.
-# The release is built with a toolchain for the 486 that takes about an hour to build once:
+# The release is built with a toolchain for the 486 that takes about half an hour to build once:
 # without arguments the release stage runs only when that toolchain is already cached.
 set -uo pipefail
 cd "$(dirname "$0")"
@@ -87,7 +87,7 @@ if [ -n "$release_if_cached" ]; then
     if ./tools/toolchain/i486-toolchain.sh path >/dev/null 2>&1; then
         wanted[release]=1
     else
-        summary+=("release: skipped, the 486 toolchain is not built yet (./release.sh builds it once: an hour or more on 2 cores)")
+        summary+=("release: skipped, the 486 toolchain is not built yet (./release.sh builds it once: about 30 minutes on 2 cores)")
     fi
 fi
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The compiler and runtime libraries that the released program is built with: GCC 12.2 and
 # mingw-w64 10.0.0 from Debian's sources, built for the 486 (see recipe.sh).
-#   tools/toolchain/i486-toolchain.sh build   builds it unless it is cached (about an hour on
+#   tools/toolchain/i486-toolchain.sh build   builds it unless it is cached (half an hour on
 #                                             two cores), resumes an interrupted build
 #   tools/toolchain/i486-toolchain.sh path    prints its prefix; fails when it is not built
 #   tools/toolchain/i486-toolchain.sh key     prints the cache key
