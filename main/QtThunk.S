@@ -10,7 +10,8 @@
  * result comes back in AX (DX:AX for a 32-bit one).
  *
  * This is the contract of Windows 95/98's QT_Thunk. Wine 8.0's hands back 0 because it drops the
- * registers on the way back (README, "The 16-bit thunk under Wine"): leave this frame as it is.
+ * registers on the way back (docs/windows9x-in-tests.md, "The 16-bit thunk under Wine"): leave
+ * this frame as it is.
  */
         .text
         .globl  _qv_CallThunk16
