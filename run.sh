@@ -3,6 +3,7 @@
 #   ./run.sh                 sandbox prefix in ./sandbox/ (prepared on first use)
 #   ./run.sh --prefix DIR    run in the Wine prefix DIR instead, used as it is
 #   QV_ARCH=win64 ./run.sh   the 64-bit build even where 32-bit Wine works
+#   QV_DPI=120 ./run.sh      the sandbox's screen at 120 pixels per inch (Windows' Large Fonts)
 # Without a DISPLAY the program runs on a private Xvfb inside Wine's virtual desktop; the script
 # then takes a screenshot of the main window, prints its path, closes the program and exits.
 set -euo pipefail
@@ -12,7 +13,7 @@ prefix=
 while [ $# -gt 0 ]; do
     case "$1" in
     --prefix) prefix=$(realpath -m "$2"); shift 2 ;;
-    -h | --help) sed -n '2,7p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,8p' "$0"; exit 0 ;;
     *) echo "unknown option: $1 (see ./run.sh --help)" >&2; exit 2 ;;
     esac
 done
@@ -33,6 +34,7 @@ program="$repo/build/$arch/quorvane.exe"
 if [ -z "$prefix" ]; then
     prefix="$repo/sandbox/$arch"
     ./tools/wine/prepare-sandbox.sh "$arch" "$prefix"
+    ./tools/wine/set-dpi.sh "$prefix" "${QV_DPI:-96}" # 96 again after a run at another
 fi
 export WINEPREFIX="$prefix"
 qv_wine_select "$arch"
@@ -45,7 +47,7 @@ fi
 
 # No display: a private Xvfb (qv_with_display), the program inside a virtual desktop, and a
 # screenshot. The main window is alone on the desktop: trimming the desktop colour leaves it.
-shot="$repo/sandbox/screenshot-main.png"
+shot="$repo/sandbox/screenshot-main${QV_DPI:+-${QV_DPI}dpi}.png"
 mkdir -p "$repo/sandbox"
 screenshot_main_window() {
     "$WINE" explorer /desktop=quorvane,1024x768 "$program" >/dev/null 2>&1 &

@@ -75,9 +75,9 @@ void Tf1::CreateControls() {
 
     // The window-less controls: the line under the menu bar and the frame of the resource labels.
     Bevel1.SetShape(qv::Bevel::Shape::Frame);
-    Bevel1.SetBounds(2, 0, 493, 2);
+    Bevel1.SetLayoutBounds(2, 0, 493, 2);
     Bevel2.SetShape(qv::Bevel::Shape::Box);
-    Bevel2.SetBounds(55, 138, 428, 24);
+    Bevel2.SetLayoutBounds(55, 138, 428, 24);
     CreateInformationGauges(*this); // gauge1 and gauge2
 
     Image1.SetIconResource(IDI_MEMORY);

@@ -48,7 +48,7 @@ Tokform::Tokform() {
     // GIF bytes) and the decode that follows streaming. One transparent frame: drawn masked over
     // the panel, never animated.
     GIFImage1.SetName("GIFImage1");
-    GIFImage1.SetBounds(13, 11, 48, 48);
+    GIFImage1.SetLayoutBounds(13, 11, 48, 48);
     GIFImage1.SetAutoSize(true);
     GIFImage1.SetCenter(true);
     GIFImage1.ReadDataValue(qv::WriteDataValue(std::vector<std::uint8_t>(
