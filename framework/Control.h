@@ -19,7 +19,7 @@ public:
     virtual bool TabStop() const { return false; }
 
     HFONT Font() const { return font_; }
-    void SetFont(HFONT font);
+    virtual void SetFont(HFONT font);
 
 protected:
     friend void PlaceControls(std::span<const struct Placement> layout);

@@ -90,20 +90,22 @@ TEST_F(LargeFonts, MainWindowControlsAndFontsScale) {
         ASSERT_NE(w, nullptr);
         const std::string name = e.name;
         const RECT r = RectInParent(w->Handle());
-        if (name == "Image1" || name == "Image2") { // the icon keeps its pixels
+        if (name == "Image1" || name == "Image2") { // the icon as the system sizes icons
             EXPECT_NEAR(r.left, Scaled(e.left), 1);
             EXPECT_NEAR(r.top, Scaled(e.top), 1);
-            EXPECT_EQ(r.right - r.left, 32);
+            EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXICON));
             continue;
         }
-        // The resource labels grow to show their figures.
-        ExpectScaled(r, e.left, e.top, e.width, e.height, name.ends_with("label"));
-        LOGFONTA font{};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(w->Handle(), WM_GETFONT, 0, 0)),
-                   sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, Scaled(-11));
-        if (std::string(e.className) == "Static")
+        // Labels grow where their text needs more room than the scaled width.
+        const bool label = std::string(e.className) == "Static";
+        ExpectScaled(r, e.left, e.top, e.width, e.height, label);
+        if (label)
             ExpectTextFits(w->Handle());
+        if (HFONT font = reinterpret_cast<HFONT>(SendMessageA(w->Handle(), WM_GETFONT, 0, 0))) {
+            LOGFONTA lf{};
+            GetObjectA(font, sizeof lf, &lf);
+            EXPECT_EQ(lf.lfHeight, Scaled(-11));
+        }
     }
     struct Graphic {
         RECT bounds;
