@@ -4,6 +4,7 @@
 #   ./run.sh --prefix DIR    run in the Wine prefix DIR instead, used as it is
 #   QV_ARCH=win64 ./run.sh   the 64-bit build even where 32-bit Wine works
 #   QV_DPI=120 ./run.sh      the sandbox's screen at 120 pixels per inch (Windows' Large Fonts)
+#   QV_SCREEN=640x480 ./run.sh   the screen's size without a DISPLAY (default 1024x768)
 # Without a DISPLAY the program runs on a private Xvfb inside Wine's virtual desktop; the script
 # then takes a screenshot of the main window, prints its path, closes the program and exits.
 set -euo pipefail
@@ -13,7 +14,7 @@ prefix=
 while [ $# -gt 0 ]; do
     case "$1" in
     --prefix) prefix=$(realpath -m "$2"); shift 2 ;;
-    -h | --help) sed -n '2,8p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,9p' "$0"; exit 0 ;;
     *) echo "unknown option: $1 (see ./run.sh --help)" >&2; exit 2 ;;
     esac
 done
@@ -50,14 +51,18 @@ fi
 shot="$repo/sandbox/screenshot-main${QV_DPI:+-${QV_DPI}dpi}.png"
 mkdir -p "$repo/sandbox"
 screenshot_main_window() {
-    "$WINE" explorer /desktop=quorvane,1024x768 "$program" >/dev/null 2>&1 &
+    "$WINE" explorer "/desktop=quorvane,${QV_SCREEN:-1024x768}" "$program" >/dev/null 2>&1 &
     local wine_pid=$! raw width height found=1
+    local screen=${QV_SCREEN:-1024x768}
+    local screen_width=${screen%x*} screen_height=${screen#*x}
+    # The window is 497x514 inside at 96 pixels per inch; a lower screen shows its top part.
+    local least_height=$((screen_height < 514 ? screen_height : 514))
     raw=$(mktemp --suffix=.png)
     for _ in $(seq 1 60); do
         sleep 1
         import -window root "$raw" 2>/dev/null || continue
         read -r width height <<<"$(convert "$raw" -trim -format '%w %h' info: 2>/dev/null || echo 0 0)"
-        if [ "$width" -ge 497 ] && [ "$height" -ge 514 ] && [ "$width" -lt 1024 ]; then
+        if [ "$width" -ge 497 ] && [ "$height" -ge "$least_height" ] && [ "$width" -lt "$screen_width" ]; then
             sleep 2 # let it finish painting
             import -window root "$raw"
             convert "$raw" -trim +repage "$shot"
