@@ -4,6 +4,7 @@
 // wine_mainwindow_vga); in the ordinary run, at 96, nothing may move.
 #include "LayoutTable.h"
 #include "framework/Application.h"
+#include "framework/MessageBox.h"
 #include "okunit/okform.h"
 #include "support/Pump.h"
 #include <cstdlib>
@@ -65,6 +66,16 @@ void ExpectTextFits(HWND label) {
     const SIZE room = ClientSize(label);
     EXPECT_LE(text.cx, room.cx);
     EXPECT_LE(text.cy, room.cy);
+}
+
+// Where the system put the message box "Tall"; the timer then closes it.
+RECT g_tallBox{};
+void CALLBACK MeasureTallBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND box = FindWindowA("#32770", "Tall")) {
+        KillTimer(nullptr, timer);
+        GetWindowRect(box, &g_tallBox);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
 }
 
 class LargeFonts : public ::testing::Test {
@@ -163,4 +174,18 @@ TEST(SmallScreen, CaptionsStayInsideTheWorkArea) {
         form->Hide();
     }
     qv::Application::Instance().SetMainForm(nullptr);
+}
+
+// The system centres a message box, also one taller than the screen.
+TEST(SmallScreen, MessageBoxCaptionStaysInsideTheWorkArea) {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    std::string text;
+    while (static_cast<int>(text.size()) < 3 * (work.bottom - work.top))
+        text += "A line of a long message.\n";
+    SetTimer(nullptr, 0, 20, &MeasureTallBox);
+    qv::ShowMessageBox(nullptr, text, "Tall", MB_OK);
+    ASSERT_GT(g_tallBox.bottom - g_tallBox.top, work.bottom - work.top);
+    EXPECT_GE(g_tallBox.top, work.top);
+    EXPECT_GE(g_tallBox.left, work.left);
 }
