@@ -34,21 +34,14 @@ void ExpectScaled(const RECT& r, int left, int top, int width, int height, bool 
     EXPECT_NEAR(r.bottom - r.top, Scaled(height), 1);
 }
 
-RECT RectInParent(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 SIZE ClientSize(HWND window) {
     RECT r;
     GetClientRect(window, &r);
     return SIZE{r.right, r.bottom};
 }
 
-// The size a static control's text takes in the control's own font, on one line.
-SIZE TextSize(HWND label) {
+// A static control's text, on one line in the control's own font, fits the control.
+void ExpectTextFits(HWND label) {
     char text[128] = {};
     GetWindowTextA(label, text, sizeof text);
     HDC dc = GetDC(label);
@@ -58,14 +51,9 @@ SIZE TextSize(HWND label) {
     DrawTextA(dc, text, -1, &needed, DT_SINGLELINE | DT_CALCRECT);
     SelectObject(dc, old);
     ReleaseDC(label, dc);
-    return SIZE{needed.right, needed.bottom};
-}
-
-void ExpectTextFits(HWND label) {
-    const SIZE text = TextSize(label);
     const SIZE room = ClientSize(label);
-    EXPECT_LE(text.cx, room.cx);
-    EXPECT_LE(text.cy, room.cy);
+    EXPECT_LE(needed.right, room.cx);
+    EXPECT_LE(needed.bottom, room.cy);
 }
 
 // Where the system put the message box "Tall"; the timer then closes it.
@@ -100,7 +88,7 @@ TEST_F(LargeFonts, MainWindowControlsAndFontsScale) {
         qv::Window* w = qvtest::Find(f, e.name);
         ASSERT_NE(w, nullptr);
         const std::string name = e.name;
-        const RECT r = RectInParent(w->Handle());
+        const RECT r = qvtest::RectInParent(w->Handle());
         if (name == "Image1" || name == "Image2") { // the icon as the system sizes icons
             EXPECT_NEAR(r.left, Scaled(e.left), 1);
             EXPECT_NEAR(r.top, Scaled(e.top), 1);
@@ -135,11 +123,11 @@ TEST_F(LargeFonts, ConfirmationDialogScalesAroundItsPicture) {
     const SIZE client = ClientSize(dialog.Handle());
     EXPECT_EQ(client.cx, Scaled(449));
     EXPECT_EQ(client.cy, Scaled(102));
-    ExpectScaled(RectInParent(dialog.BitBtn1.Handle()), 5, 74, 122, 24, false);
-    ExpectScaled(RectInParent(dialog.BitBtn2.Handle()), 133, 74, 122, 24, false);
-    ExpectScaled(RectInParent(dialog.Panel1.Handle()), 0, 0, 449, 70, false);
-    ExpectScaled(RectInParent(dialog.BitBtn3.Handle()), 323, 74, 122, 24, false);
-    ExpectScaled(RectInParent(dialog.labelok.Handle()), 76, 28, 146, 15, true);
+    ExpectScaled(qvtest::RectInParent(dialog.BitBtn1.Handle()), 5, 74, 122, 24, false);
+    ExpectScaled(qvtest::RectInParent(dialog.BitBtn2.Handle()), 133, 74, 122, 24, false);
+    ExpectScaled(qvtest::RectInParent(dialog.Panel1.Handle()), 0, 0, 449, 70, false);
+    ExpectScaled(qvtest::RectInParent(dialog.BitBtn3.Handle()), 323, 74, 122, 24, false);
+    ExpectScaled(qvtest::RectInParent(dialog.labelok.Handle()), 76, 28, 146, 15, true);
     ExpectTextFits(dialog.labelok.Handle());
     const RECT picture = dialog.GIFImage1.Bounds(); // the animation keeps its 48 by 48 pixels
     EXPECT_NEAR(picture.left, Scaled(13), 1);
