@@ -1,12 +1,16 @@
 #include "framework/BitButton.h"
 #include "framework/Form.h"
 #include "framework/Gdi.h"
+#include "framework/Scaling.h"
 #include "framework/StandardPictures.h"
 
 namespace qv {
 
 namespace {
+// At 96 pixels per inch: between the picture and the caption, and from the frame to the focus
+// rectangle.
 constexpr int kSpacing = 4;
+constexpr int kFocusInset = 4;
 } // namespace
 
 void BitButton::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
@@ -83,13 +87,14 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
     RECT measure{0, 0, 0, 0};
     DrawTextA(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
     bool hasPicture = normalPicture_ != nullptr;
-    int width = measure.right + (hasPicture ? ButtonPicture::kSize + kSpacing : 0);
+    const int spacing = ScaleToScreen(kSpacing); // the picture keeps its pixels
+    int width = measure.right + (hasPicture ? ButtonPicture::kSize + spacing : 0);
     int x = (r.left + r.right - width) / 2 + (pushed ? 1 : 0);
     int y = (r.top + r.bottom) / 2 + (pushed ? 1 : 0);
     if (hasPicture) {
         DrawButtonPicture(dc, enabled ? *normalPicture_ : *disabledPicture_, x,
                           y - ButtonPicture::kSize / 2);
-        x += ButtonPicture::kSize + kSpacing;
+        x += ButtonPicture::kSize + spacing;
     }
     RECT text{x, y - measure.bottom / 2, x + measure.right,
               y - measure.bottom / 2 + measure.bottom};
@@ -107,7 +112,8 @@ void BitButton::Draw(const DRAWITEMSTRUCT& item) {
     }
     if (focused) {
         RECT focus = r;
-        InflateRect(&focus, -4, -4);
+        const int inset = ScaleToScreen(kFocusInset);
+        InflateRect(&focus, -inset, -inset);
         DrawFocusRect(dc, &focus);
     }
 }

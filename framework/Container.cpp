@@ -1,6 +1,7 @@
 #include "framework/Container.h"
 #include "framework/Gdi.h"
 #include "framework/Frame3D.h"
+#include "framework/Scaling.h"
 
 namespace qv {
 
@@ -32,6 +33,10 @@ void GroupBox::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
     CreateContainer("QvGroupBox", parent, bounds, text);
 }
 
+namespace {
+constexpr int kCaptionIndent = 8; // from the box's left edge, at 96 pixels per inch
+} // namespace
+
 void GroupBox::PaintDecoration(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
@@ -43,7 +48,8 @@ void GroupBox::PaintDecoration(HDC dc) {
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     std::string caption = Text();
     if (!caption.empty()) {
-        RECT textRect{8, 0, client.right - 8, tm.tmHeight};
+        const int indent = ScaleToScreen(kCaptionIndent);
+        RECT textRect{indent, 0, client.right - indent, tm.tmHeight};
         DrawTextA(dc, caption.c_str(), -1, &textRect, DT_SINGLELINE | DT_CALCRECT);
         textRect.right += 2;
         FillRect(dc, &textRect, GetSysColorBrush(COLOR_BTNFACE));

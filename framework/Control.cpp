@@ -1,5 +1,6 @@
 #include "framework/Control.h"
 #include "framework/Gdi.h"
+#include "framework/Scaling.h"
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -72,7 +73,8 @@ void PlaceControls(std::span<const Placement> layout) {
         Control& c = row.control;
         c.SetName(row.name);
         c.parent_ = &row.parent;
-        RECT bounds{row.left, row.top, row.left + row.width, row.top + row.height};
+        const RECT bounds =
+            ScaleToScreen(RECT{row.left, row.top, row.left + row.width, row.top + row.height});
         c.CreateHandle(row.parent.ClientHandle(), bounds, row.text ? row.text : "");
         c.SetHelpContext(row.helpContext);
         const FontSpec& font = row.font ? *row.font : row.parent.ChildFont();

@@ -19,7 +19,7 @@ public:
     virtual bool TabStop() const { return false; }
 
     HFONT Font() const { return font_; }
-    void SetFont(HFONT font);
+    virtual void SetFont(HFONT font);
 
 protected:
     friend void PlaceControls(std::span<const struct Placement> layout);
@@ -77,16 +77,17 @@ struct Placement {
     Control& control;
     ControlParent& parent;
     const char* name;
-    int left, top, width, height;
-    int tabOrder;         // order among the parent's tab stops and containers; -1 for none
-    const char* text;     // caption, or nullptr
-    const FontSpec* font; // nullptr: the parent's font
+    int left, top, width, height; // pixels at 96 pixels per inch, scaled when placed
+    int tabOrder;                 // order among the parent's tab stops and containers; -1 for none
+    const char* text;             // caption, or nullptr
+    const FontSpec* font;         // nullptr: the parent's font
     bool enabled;
     int helpContext;
 };
 
 // Creates every control of a layout table, in table order (a container before its contents),
-// then orders each parent's children by tab order.
+// its bounds and font scaled to the screen (Scaling.h), then orders each parent's children by
+// tab order.
 void PlaceControls(std::span<const Placement> layout);
 
 } // namespace qv

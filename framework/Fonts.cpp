@@ -1,5 +1,6 @@
 #include "framework/Fonts.h"
 #include "framework/Gdi.h"
+#include "framework/Scaling.h"
 #include <cstring>
 #include <string>
 #include <vector>
@@ -33,7 +34,7 @@ HFONT GetFont(const FontSpec& spec) {
             return f.font.Get();
     }
     LOGFONTA lf{};
-    lf.lfHeight = spec.height;
+    lf.lfHeight = ScaleToScreen(spec.height);
     lf.lfWeight = FW_NORMAL;
     lf.lfUnderline = spec.underline ? TRUE : FALSE;
     lf.lfCharSet = ANSI_CHARSET;

@@ -3,8 +3,9 @@
 
 namespace qv {
 
-// A font as the layouts name it: face, character height in pixels (negative: the character
-// height without internal leading, as LOGFONT's lfHeight), underline. ANSI character set.
+// A font as the layouts name it: face, character height in pixels at 96 pixels per inch
+// (negative: the character height without internal leading, as LOGFONT's lfHeight), underline.
+// ANSI character set.
 struct FontSpec {
     const char* face;
     int height;
@@ -14,7 +15,8 @@ struct FontSpec {
 inline constexpr FontSpec kArial11{"Arial", -11};
 inline constexpr FontSpec kMsSansSerif11{"MS Sans Serif", -11};
 
-// The shared font object for a spec; created on first use, alive until the program ends.
+// The shared font object for a spec, its height scaled to the screen (see Scaling.h); created
+// on first use, alive until the program ends.
 HFONT GetFont(const FontSpec& spec);
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #include "framework/Form.h"
 #include "framework/Application.h"
 #include "framework/BitButton.h"
+#include "framework/Scaling.h"
 #include <vector>
 
 namespace qv {
@@ -50,7 +51,9 @@ void Form::CreateForm(const FormSpec& spec) {
         exStyle |= WS_EX_CONTEXTHELP;
     if (spec.stayOnTop)
         exStyle |= WS_EX_TOPMOST;
-    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    const int clientWidth = ScaleToScreen(spec.clientWidth);
+    const int clientHeight = ScaleToScreen(spec.clientHeight);
+    RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     CreateOwnWindow("QvForm", exStyle, style, spec.caption,
                     RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top}, owner, nullptr,
@@ -67,7 +70,7 @@ void Form::CreateForm(const FormSpec& spec) {
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
-    SetClientSize(spec.clientWidth, spec.clientHeight);
+    SetClientSize(clientWidth, clientHeight);
 }
 
 Form* Form::OfWindow(HWND anyWindowInside) {
@@ -108,8 +111,10 @@ void Form::Show() {
         GetWindowRect(Handle(), &r);
         int width = r.right - r.left;
         int height = r.bottom - r.top;
-        SetWindowPos(Handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+        const POINT place =
+            KeepCaptionInWorkArea(POINT{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                        (GetSystemMetrics(SM_CYSCREEN) - height) / 2});
+        SetWindowPos(Handle(), nullptr, place.x, place.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (OnShow && !IsWindowVisible(Handle()))

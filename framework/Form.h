@@ -8,7 +8,7 @@ namespace qv {
 // How a form looks and where it goes, as its layout gives it.
 struct FormSpec {
     const char* caption;
-    int clientWidth, clientHeight; // exact client size in pixels
+    int clientWidth, clientHeight; // exact client size in pixels at 96 pixels per inch
     enum class Border { Single, Dialog } border = Border::Single;
     bool minimizeBox = true;
     bool contextHelpButton = false;
@@ -22,12 +22,15 @@ struct FormSpec {
 enum ModalResultCode : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
 // A top-level window: hosts controls and graphic controls, has an optional menu bar, closes
-// through a close query, and can run as a modal dialog. Centred on the screen when first shown.
+// through a close query, and can run as a modal dialog. Centred on the screen when first shown,
+// its caption kept inside the work area. Its size, its controls' places and its fonts scale
+// with the screen's pixels per inch (Scaling.h).
 // Tab, the arrow keys, Enter (the focused or the default button) and Escape (the first cancel
 // button) work as in dialogs; the application's message loop provides them.
 class Form : public Window, public ControlParent {
 public:
-    // Creates the window (hidden). Dialog forms are owned by the application's main form.
+    // Creates the window (hidden), its client area the spec's scaled to the screen. Dialog forms
+    // are owned by the application's main form.
     void CreateForm(const FormSpec& spec);
     HWND ClientHandle() const override { return Handle(); }
     static Form* OfWindow(HWND anyWindowInside);
@@ -52,6 +55,7 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
     bool IsModal() const { return modal_; }
+    // In screen pixels (not scaled).
     void SetClientSize(int width, int height);
 
     std::function<void(Component& sender, bool& canClose)> OnCloseQuery;

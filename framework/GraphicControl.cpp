@@ -2,6 +2,7 @@
 #include "framework/GraphicControl.h"
 #include "framework/DragDrop.h"
 #include "framework/Menu.h"
+#include "framework/Scaling.h"
 
 namespace qv {
 
@@ -22,6 +23,11 @@ void GraphicControl::SetBounds(int left, int top, int width, int height) {
     SetBoundsAligned(next);
     if (align_ != alNone)
         host_.Realign(); // the aligned edge stays where the alignment puts it
+}
+
+void GraphicControl::SetLayoutBounds(int left, int top, int width, int height) {
+    const RECT scaled = ScaleToScreen(RECT{left, top, left + width, top + height});
+    SetBounds(scaled.left, scaled.top, scaled.right - scaled.left, scaled.bottom - scaled.top);
 }
 
 void GraphicControl::SetBoundsAligned(const RECT& bounds) {

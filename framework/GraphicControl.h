@@ -37,6 +37,8 @@ public:
     virtual void Paint(HDC dc) = 0;
 
     void SetBounds(int left, int top, int width, int height);
+    // The bounds a layout gives (pixels at 96 pixels per inch), scaled to the screen.
+    void SetLayoutBounds(int left, int top, int width, int height);
     RECT Bounds() const { return bounds_; }
     int Left() const { return bounds_.left; }
     void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }

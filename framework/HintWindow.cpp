@@ -1,6 +1,7 @@
 #include "framework/HintWindow.h"
 #include "framework/Gdi.h"
 #include "framework/Fonts.h"
+#include "framework/Scaling.h"
 #include <algorithm>
 #include <vector>
 
@@ -8,9 +9,17 @@ namespace qv {
 
 namespace {
 
-// Space between the frame and the text.
+// Space between the frame and the text, at 96 pixels per inch.
 constexpr int kPadX = 2;
 constexpr int kPadY = 1;
+
+// The frame and the space inside it, on each side.
+int BorderX() {
+    return ScaleToScreen(kPadX) + 1;
+}
+int BorderY() {
+    return ScaleToScreen(kPadY) + 1;
+}
 
 constexpr UINT kTextFormat = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
 
@@ -74,9 +83,9 @@ HintWindow::HintWindow() {
 SIZE HintWindow::CalcHintSize(const std::string& text, int maxWidth) const {
     WindowDC dc(Handle());
     Selection font(dc.Get(), GetFont(kMsSansSerif11));
-    RECT r{0, 0, std::max(maxWidth - 2 * (kPadX + 1), 1), 0};
+    RECT r{0, 0, std::max(maxWidth - 2 * BorderX(), 1), 0};
     DrawTextA(dc.Get(), text.c_str(), -1, &r, kTextFormat | DT_CALCRECT);
-    return SIZE{r.right + 2 * (kPadX + 1), r.bottom + 2 * (kPadY + 1)};
+    return SIZE{r.right + 2 * BorderX(), r.bottom + 2 * BorderY()};
 }
 
 void HintWindow::ActivateHint(const RECT& bounds, const std::string& text) {
@@ -109,7 +118,7 @@ void HintWindow::Paint(HDC dc) {
     Selection font(dc, GetFont(kMsSansSerif11));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    InflateRect(&r, -(kPadX + 1), -(kPadY + 1));
+    InflateRect(&r, -BorderX(), -BorderY());
     const std::string text = Text();
     DrawTextA(dc, text.c_str(), -1, &r, kTextFormat);
 }

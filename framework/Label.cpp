@@ -15,6 +15,12 @@ void Label::SetText(const std::string& text) {
         GrowToText();
 }
 
+void Label::SetFont(HFONT font) {
+    Control::SetFont(font);
+    if (autoSize_ && Handle())
+        GrowToText();
+}
+
 void Label::GrowToText() {
     std::string text = Text();
     RECT needed{0, 0, 0, 0};

@@ -11,11 +11,13 @@ public:
     // keeping its top-left corner, never shrinking it: the layouts give sizes measured with
     // the original fonts, and a substituted font may need more room.
     void GrowToText();
-    // With AutoSize (the default) every new text grows the label as GrowToText does, so a
-    // figure written after a caption is never cut off.
+    // With AutoSize (the default) every new text and every new font grows the label as
+    // GrowToText does, so a figure written after a caption is never cut off, nor a caption in
+    // a font scaled to the screen (a bitmap font's widths do not grow in proportion).
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
     void SetText(const std::string& text) override;
+    void SetFont(HFONT font) override;
 
 protected:
     void CreateHandle(HWND parent, const RECT& bounds, const char* text) override;

@@ -1,10 +1,35 @@
 #include "framework/MessageBox.h"
+#include "framework/Scaling.h"
+#include <utility>
 
 namespace qv {
 
 namespace {
+
 MessageBoxHook g_hook = nullptr;
+
+// The system centres a message box; while one is being shown, its first activation moves it
+// as far as needed to keep its caption inside the work area, as the program's own windows are.
+HHOOK g_placementHook = nullptr;
+bool g_placed = false;
+
+LRESULT CALLBACK KeepBoxCaptionInWorkArea(int code, WPARAM wParam, LPARAM lParam) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    char className[16] = {};
+    if (code == HCBT_ACTIVATE && !g_placed && GetClassNameA(box, className, sizeof className) &&
+        lstrcmpA(className, "#32770") == 0) {
+        g_placed = true;
+        RECT r;
+        GetWindowRect(box, &r);
+        const POINT place = KeepCaptionInWorkArea(POINT{r.left, r.top});
+        if (place.x != r.left || place.y != r.top)
+            SetWindowPos(box, nullptr, place.x, place.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(g_placementHook, code, wParam, lParam);
 }
+
+} // namespace
 
 void SetMessageBoxHook(MessageBoxHook hook) {
     g_hook = hook;
@@ -13,7 +38,16 @@ void SetMessageBoxHook(MessageBoxHook hook) {
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     if (g_hook)
         return g_hook(owner, text, caption, flags);
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    const HHOOK outer =
+        std::exchange(g_placementHook, SetWindowsHookExA(WH_CBT, &KeepBoxCaptionInWorkArea, nullptr,
+                                                         GetCurrentThreadId()));
+    const bool outerPlaced = std::exchange(g_placed, false);
+    const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    if (g_placementHook)
+        UnhookWindowsHookEx(g_placementHook);
+    g_placementHook = outer;
+    g_placed = outerPlaced;
+    return answer;
 }
 
 } // namespace qv

@@ -1,4 +1,5 @@
 #include "framework/SpinEdit.h"
+#include "framework/Scaling.h"
 #include "framework/Seams.h"
 #include "framework/SpinEditParts.h"
 #include "framework/core/SpinText.h"
@@ -6,7 +7,7 @@
 namespace qv {
 
 namespace {
-constexpr int kButtonWidth = 15;
+constexpr int kButtonWidth = 15; // at 96 pixels per inch
 
 char DecimalSeparator() {
     char buffer[4] = {};
@@ -88,7 +89,7 @@ void SpinEdit::CreateHandle(HWND parent, const RECT& bounds, const char* text) {
                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, "", bounds, parent, nullptr);
     RECT client;
     GetClientRect(Handle(), &client);
-    int editWidth = client.right - kButtonWidth;
+    int editWidth = client.right - ScaleToScreen(kButtonWidth);
     editor_->Create(Handle(), RECT{0, 0, editWidth, client.bottom}, text);
     buttons_->Create(Handle(), RECT{editWidth, 0, client.right, client.bottom});
 }

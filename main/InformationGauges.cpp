@@ -4,7 +4,7 @@
 void LayOutInformationGauge(qv::TQvProgress& gauge, int top, const std::string& caption) {
     // The layout's properties in its own order; nothing is drawn while they load.
     gauge.BeginLoading();
-    gauge.SetBounds(55, top, 428, 24);
+    gauge.SetLayoutBounds(55, top, 428, 24);
     gauge.Bevel().SetStyleOuter(qv::bvLowered);
     gauge.SetCaption(caption);
     gauge.SetMaxValue(64000);

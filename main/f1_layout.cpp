@@ -26,7 +26,7 @@ struct EditorRow {
 // wider than the others, taken from the left end of their bars. Digits of Arial and MS Sans Serif
 // at 11 pixels are 6 wide: "524288" takes 36 of the edit's 65 - 4 (sunken edge) - 15 (buttons) =
 // 46, which leaves room for the edit's margins (0 for a bitmap font, about 2 a side for TrueType)
-// and the caret.
+// and the caret. On a denser screen the field, its buttons and its font grow together.
 void Tf1::CreateControls() {
     constexpr bool on = true;
     constexpr bool off = false;
@@ -75,9 +75,9 @@ void Tf1::CreateControls() {
 
     // The window-less controls: the line under the menu bar and the frame of the resource labels.
     Bevel1.SetShape(qv::Bevel::Shape::Frame);
-    Bevel1.SetBounds(2, 0, 493, 2);
+    Bevel1.SetLayoutBounds(2, 0, 493, 2);
     Bevel2.SetShape(qv::Bevel::Shape::Box);
-    Bevel2.SetBounds(55, 138, 428, 24);
+    Bevel2.SetLayoutBounds(55, 138, 428, 24);
     CreateInformationGauges(*this); // gauge1 and gauge2
 
     Image1.SetIconResource(IDI_MEMORY);

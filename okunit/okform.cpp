@@ -39,16 +39,15 @@ Tokform::Tokform() {
          true, 0},
         {BitBtn3, *this, "BitBtn3", 323, 74, 122, 24, 3, "Cancel", nullptr, true, 0},
     }};
+    // 146 pixels hold the question in Arial; where another font stands in for it, or a font
+    // scaled to the screen needs more room, the label grows to it (Label's AutoSize).
     qv::PlaceControls(layout);
-    // 146 pixels hold the question in Arial; where another font stands in for it, the label
-    // grows so that the question is never cut.
-    labelok.GrowToText();
 
     // GIFImage1 on Panel1: its streamed properties, then its "Data" value (the count and the
     // GIF bytes) and the decode that follows streaming. One transparent frame: drawn masked over
     // the panel, never animated.
     GIFImage1.SetName("GIFImage1");
-    GIFImage1.SetBounds(13, 11, 48, 48);
+    GIFImage1.SetLayoutBounds(13, 11, 48, 48);
     GIFImage1.SetAutoSize(true);
     GIFImage1.SetCenter(true);
     GIFImage1.ReadDataValue(qv::WriteDataValue(std::vector<std::uint8_t>(

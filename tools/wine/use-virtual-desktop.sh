@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes every program of a prefix run inside one Wine virtual desktop of 1024x768, by adding
-# the two explorer keys to the user hive (no Wine start needed).
+# Makes every program of a prefix run inside one Wine virtual desktop of the screen's size
+# (QV_SCREEN, 1024x768 unless given), by adding the two explorer keys to the user hive (no Wine
+# start needed).
 #   use-virtual-desktop.sh PREFIX
 set -euo pipefail
 hive="$1/user.reg"
@@ -12,5 +13,5 @@ cat >>"$hive" <<REG
 "Desktop"="Default"
 
 [Software\\\\Wine\\\\Explorer\\\\Desktops] $now
-"Default"="1024x768"
+"Default"="${QV_SCREEN:-1024x768}"
 REG

@@ -14,8 +14,9 @@ qv_wine_select() {
     export WINEARCH
 }
 
-# Runs a command on a private Xvfb display unless one is given in QV_DISPLAY; its colour depth
-# is QV_SCREEN_DEPTH (24 unless given; 8 makes a 256-colour palette display).
+# Runs a command on a private Xvfb display unless one is given in QV_DISPLAY; its size is
+# QV_SCREEN (1024x768 unless given), its colour depth QV_SCREEN_DEPTH (24 unless given; 8 makes
+# a 256-colour palette display).
 qv_with_display() {
     if [ -n "${QV_DISPLAY:-}" ]; then
         DISPLAY=$QV_DISPLAY "$@"
@@ -24,7 +25,7 @@ qv_with_display() {
     local fifo rc disp pid
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "1024x768x${QV_SCREEN_DEPTH:-24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${QV_SCREEN:-1024x768}x${QV_SCREEN_DEPTH:-24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     pid=$!
     read -r disp <"$fifo"
     rm -f "$fifo"

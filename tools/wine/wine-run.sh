@@ -5,6 +5,8 @@
 # The prepared prefixes live in $QV_PREFIX_ROOT (default: <repo>/build/prefixes).
 # QV_TIME_LIMIT (seconds, counted from this script's start) stops a program that runs longer;
 # CTest sets it a little below its own limit, whose hard kill would leave the copy behind.
+# QV_DPI gives the copy a screen of that many pixels per inch (120: Windows' "Large Fonts");
+# QV_SCREEN its size (default 1024x768; 640x480 is a VGA screen).
 set -euo pipefail
 arch=$1
 shift
@@ -32,6 +34,7 @@ export WINEPREFIX="$work/prefix"
 # Inside Wine's virtual desktop: hiding or destroying a top-level window then takes no X
 # round trip (on a bare Xvfb each one waits about two seconds for the window manager).
 "$here/use-virtual-desktop.sh" "$WINEPREFIX"
+[ -z "${QV_DPI:-}" ] || "$here/set-dpi.sh" "$WINEPREFIX" "$QV_DPI"
 
 rc=0
 if [ -n "${QV_TIME_LIMIT:-}" ]; then

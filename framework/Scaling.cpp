@@ -1,0 +1,33 @@
+#include "framework/Scaling.h"
+#include "framework/Gdi.h"
+#include <algorithm>
+
+namespace qv {
+
+int ScreenPixelsPerInch() {
+    static const int pixelsPerInch = [] {
+        WindowDC screen;
+        const int read = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+        return read > 0 ? read : kLayoutPixelsPerInch;
+    }();
+    return pixelsPerInch;
+}
+
+int ScaleToScreen(int layoutPixels) {
+    return MulDiv(layoutPixels, ScreenPixelsPerInch(), kLayoutPixelsPerInch);
+}
+
+RECT ScaleToScreen(const RECT& layout) {
+    const int left = ScaleToScreen(layout.left);
+    const int top = ScaleToScreen(layout.top);
+    return RECT{left, top, left + ScaleToScreen(layout.right - layout.left),
+                top + ScaleToScreen(layout.bottom - layout.top)};
+}
+
+POINT KeepCaptionInWorkArea(POINT topLeft) {
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return POINT{std::max<LONG>(topLeft.x, work.left), std::max<LONG>(topLeft.y, work.top)};
+}
+
+} // namespace qv
