@@ -2,6 +2,7 @@
 #include "support/ImportTable.h"
 #include "support/ResourceLedger.h"
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -330,8 +331,11 @@ std::string ProfileFileOnDisk(const std::string& file) {
     return FileBytes(path);
 }
 
-bool RunningOnWine() {
-    return WineGetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+int WineMajorVersion() {
+    using VersionFn = const char*(CDECL*)();
+    const auto version = reinterpret_cast<VersionFn>(reinterpret_cast<void*>(
+        WineGetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")));
+    return version ? std::atoi(version()) : 0;
 }
 
 FARPROC WineGetProcAddress(HMODULE module, LPCSTR name) {

@@ -36,8 +36,9 @@ Win9xVersion ActiveWin9xVersion();
 // was last flushed; otherwise the file as it is.
 std::string ProfileFileOnDisk(const std::string& file);
 
-// True under Wine (its NTDLL exports wine_get_version).
-bool RunningOnWine();
+// The major version of the Wine this runs under (from NTDLL's wine_get_version); 0 elsewhere.
+// Wine 8.0's QT_Thunk drops the 16-bit result (README, "The 16-bit thunk under Wine").
+int WineMajorVersion();
 
 // Wine's own GetProcAddress, past the personality: what Wine itself answers.
 FARPROC WineGetProcAddress(HMODULE module, LPCSTR name);
