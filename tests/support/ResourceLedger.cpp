@@ -138,6 +138,19 @@ struct Maker<Name, Kind, R(WINAPI*)(A...)> : Import<Name, R(WINAPI*)(A...)> {
     }
 };
 
+// A destroyer of one handle: the object is crossed out when the system destroyed it.
+template <ImportName Name, Family Of, class Fn>
+struct Destroyer;
+template <ImportName Name, Family Of, class H>
+struct Destroyer<Name, Of, BOOL(WINAPI*)(H)> : Import<Name, BOOL(WINAPI*)(H)> {
+    static BOOL WINAPI Hook(H handle) {
+        const BOOL destroyed = Destroyer::real(handle);
+        if (destroyed)
+            Forget(Of, handle);
+        return destroyed;
+    }
+};
+
 template <class Fn>
 FARPROC AsProc(Fn fn) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(fn));
@@ -159,22 +172,6 @@ void PatchMaker(HMODULE program, const char* dll) {
 }
 
 // The makers and destroyers that need more than one kind or a look at their arguments.
-using RealDeleteObject = Import<"DeleteObject", decltype(&::DeleteObject)>;
-BOOL WINAPI LedgerDeleteObject(HGDIOBJ object) {
-    const BOOL deleted = RealDeleteObject::real(object);
-    if (deleted)
-        Forget(Family::GdiObject, object);
-    return deleted;
-}
-
-using RealDeleteDC = Import<"DeleteDC", decltype(&::DeleteDC)>;
-BOOL WINAPI LedgerDeleteDC(HDC dc) {
-    const BOOL deleted = RealDeleteDC::real(dc);
-    if (deleted)
-        Forget(Family::Dc, dc);
-    return deleted;
-}
-
 using RealReleaseDC = Import<"ReleaseDC", decltype(&::ReleaseDC)>;
 int WINAPI LedgerReleaseDC(HWND window, HDC dc) {
     const int released = RealReleaseDC::real(window, dc);
@@ -196,22 +193,6 @@ BOOL WINAPI LedgerEndPaint(HWND window, const PAINTSTRUCT* paint) {
     if (paint)
         Forget(Family::Dc, paint->hdc);
     return ended;
-}
-
-using RealDestroyIcon = Import<"DestroyIcon", decltype(&::DestroyIcon)>;
-BOOL WINAPI LedgerDestroyIcon(HICON icon) {
-    const BOOL destroyed = RealDestroyIcon::real(icon);
-    if (destroyed)
-        Forget(Family::IconOrCursor, icon);
-    return destroyed;
-}
-
-using RealDestroyCursor = Import<"DestroyCursor", decltype(&::DestroyCursor)>;
-BOOL WINAPI LedgerDestroyCursor(HCURSOR cursor) {
-    const BOOL destroyed = RealDestroyCursor::real(cursor);
-    if (destroyed)
-        Forget(Family::IconOrCursor, cursor);
-    return destroyed;
 }
 
 using RealCreateIconIndirect = Import<"CreateIconIndirect", decltype(&::CreateIconIndirect)>;
@@ -261,6 +242,10 @@ BOOL WINAPI LedgerKillTimer(HWND window, UINT_PTR id) {
     return killed;
 }
 
+template <ImportName Name, Family Of, class Fn>
+void Destroys(HMODULE program, const char* dll, Fn) {
+    PatchMaker<Destroyer<Name, Of, Fn>>(program, dll);
+}
 template <ImportName Name, ObjectKind Kind, class Fn>
 void Gdi(HMODULE program, Fn) {
     PatchMaker<Maker<Name, Kind, Fn>>(program, "gdi32.dll");
@@ -359,13 +344,13 @@ void InstallResourceLedger(HMODULE program) {
     User<"CreateWindowExA", K::Window>(program, &::CreateWindowExA);
     User<"CreateDialogIndirectParamA", K::Window>(program, &::CreateDialogIndirectParamA);
     User<"CreateDialogParamA", K::Window>(program, &::CreateDialogParamA);
-    Patch<RealDeleteObject>(program, "gdi32.dll", AsProc(LedgerDeleteObject));
-    Patch<RealDeleteDC>(program, "gdi32.dll", AsProc(LedgerDeleteDC));
+    Destroys<"DeleteObject", Family::GdiObject>(program, "gdi32.dll", &::DeleteObject);
+    Destroys<"DeleteDC", Family::Dc>(program, "gdi32.dll", &::DeleteDC);
+    Destroys<"DestroyIcon", Family::IconOrCursor>(program, "user32.dll", &::DestroyIcon);
+    Destroys<"DestroyCursor", Family::IconOrCursor>(program, "user32.dll", &::DestroyCursor);
     Patch<RealReleaseDC>(program, "user32.dll", AsProc(LedgerReleaseDC));
     Patch<RealBeginPaint>(program, "user32.dll", AsProc(LedgerBeginPaint));
     Patch<RealEndPaint>(program, "user32.dll", AsProc(LedgerEndPaint));
-    Patch<RealDestroyIcon>(program, "user32.dll", AsProc(LedgerDestroyIcon));
-    Patch<RealDestroyCursor>(program, "user32.dll", AsProc(LedgerDestroyCursor));
     Patch<RealCreateIconIndirect>(program, "user32.dll", AsProc(LedgerCreateIconIndirect));
     Patch<RealGetIconInfo>(program, "user32.dll", AsProc(LedgerGetIconInfo));
     Patch<RealLoadImageA>(program, "user32.dll", AsProc(LedgerLoadImageA));
