@@ -321,6 +321,10 @@ Win9xVersion ActiveWin9xVersion() {
     return g_version;
 }
 
+void PlayWin9xVersion(Win9xVersion version) {
+    g_version = version;
+}
+
 std::string ProfileFileOnDisk(const std::string& file) {
     const std::string path = ProfilePath(file.c_str());
     if (g_state == kOn) {

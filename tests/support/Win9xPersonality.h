@@ -28,8 +28,9 @@ enum class Win9xVersion { Windows95, Windows98 };
 // Test programs that may run under it call this first thing in main (which also links it in).
 bool InstallWin9xPersonalityIfAsked();
 bool Win9xPersonalityActive();
-// The version the personality plays (Windows 98 unless asked for 95).
+// The version the personality plays (Windows 98 unless asked for 95), and a change of it.
 Win9xVersion ActiveWin9xVersion();
+void PlayWin9xVersion(Win9xVersion version);
 
 // The bytes a power cut would leave of a profile file (a bare name is in the Windows
 // directory): under the personality, what the disk held before the first write since the file

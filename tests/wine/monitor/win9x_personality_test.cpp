@@ -16,20 +16,43 @@ protected:
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
 };
 
-// Wine's own Windows 98 is 4.10.2222 (the Second Edition) and takes the larger record too.
-TEST_F(Win9xPersonality, ReportsTheVersionItPlays) {
-    const bool win95 = qvtest::ActiveWin9xVersion() == qvtest::Win9xVersion::Windows95;
-    EXPECT_EQ(GetVersion(), win95 ? 0xC3B60004u : 0xC0000A04u);
+struct VersionAnswers {
+    DWORD version;
+    DWORD minor;
+    DWORD build;
+};
+
+// What GetVersion and GetVersionExA answer while the personality plays the version; only the
+// plain record is known.
+VersionAnswers AnswersOf(qvtest::Win9xVersion version) {
+    const qvtest::Win9xVersion played = qvtest::ActiveWin9xVersion();
+    qvtest::PlayWin9xVersion(version);
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
-    ASSERT_TRUE(GetVersionExA(&info));
+    EXPECT_TRUE(GetVersionExA(&info));
     EXPECT_EQ(info.dwPlatformId, static_cast<DWORD>(VER_PLATFORM_WIN32_WINDOWS));
     EXPECT_EQ(info.dwMajorVersion, 4u);
-    EXPECT_EQ(info.dwMinorVersion, win95 ? 0u : 10u);
-    EXPECT_EQ(info.dwBuildNumber, win95 ? 0x040003B6u : 0x040A07CEu); // 4.00.950, 4.10.1998
     OSVERSIONINFOEXA extended{};
     extended.dwOSVersionInfoSize = sizeof extended;
     EXPECT_FALSE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended)));
+    const VersionAnswers answers{GetVersion(), info.dwMinorVersion, info.dwBuildNumber};
+    qvtest::PlayWin9xVersion(played);
+    return answers;
+}
+
+// Wine's own Windows 98 is 4.10.2222 (the Second Edition) and takes the larger record too.
+TEST_F(Win9xPersonality, ReportsWindows98) {
+    const VersionAnswers answers = AnswersOf(qvtest::Win9xVersion::Windows98);
+    EXPECT_EQ(answers.version, 0xC0000A04u);
+    EXPECT_EQ(answers.minor, 10u);
+    EXPECT_EQ(answers.build, 0x040A07CEu); // 4.10.1998
+}
+
+TEST_F(Win9xPersonality, ReportsWindows95WhenPlayingIt) {
+    const VersionAnswers answers = AnswersOf(qvtest::Win9xVersion::Windows95);
+    EXPECT_EQ(answers.version, 0xC3B60004u);
+    EXPECT_EQ(answers.minor, 0u);
+    EXPECT_EQ(answers.build, 0x040003B6u); // 4.00.950
 }
 
 TEST_F(Win9xPersonality, Kernel32RefusesOrdinalsAndLacksTheNewerFunctions) {
