@@ -99,6 +99,11 @@ void Registry::WriteString(const std::string& name, const std::string& value) {
             static_cast<DWORD>(value.size() + 1));
 }
 
+void Registry::FlushKey() {
+    if (!current_ || RegFlushKey(current_) != ERROR_SUCCESS)
+        throw Exception("Failed to write the registry to disk");
+}
+
 void Registry::WriteRaw4(const std::string& name, const std::array<std::uint8_t, 4>& buffer) {
     SetData(name, REG_BINARY, buffer.data(), static_cast<DWORD>(buffer.size()));
 }

@@ -37,6 +37,10 @@ public:
     void WriteString(const std::string& name, const std::string& value);
     // Writes the 4 bytes as REG_BINARY.
     void WriteRaw4(const std::string& name, const std::array<std::uint8_t, 4>& buffer);
+    // Has the system write the current key to disk now (RegFlushKey). Windows 9x writes the
+    // registry lazily, so until then a crash or power cut loses what was written. A key that
+    // cannot be written to disk raises "Failed to write the registry to disk".
+    void FlushKey();
 
 private:
     bool QueryInfo(const std::string& name, DWORD& type, DWORD& size) const;

@@ -107,6 +107,7 @@ void SaveTemplate(Tf1& f) {
         registry.WriteString(kDefaultValue, kOwnTemplateText);
         registry.WriteRaw4(kNameCacheValue, NameCacheBytes);
         registry.WriteRaw4(kPathCacheValue, PathCacheBytes);
+        registry.FlushKey(); // on disk before it is named
 
         registry.CloseKey();
         registry.OpenKey(kTemplatesKey, true);
@@ -116,6 +117,7 @@ void SaveTemplate(Tf1& f) {
         registry.OpenKey(kTemplatesKey, true);
         registry.WriteString(kDefaultValue, kDesktopTemplate);
     }
+    registry.FlushKey();
 }
 
 } // namespace
@@ -148,14 +150,16 @@ void LoadVcacheSettings(Tf1& f) {
         MarkShown(row.row);
 }
 
-// Only a save that went through is flushed: Windows 9x would otherwise keep system.ini in its
-// profile cache until it shuts down, other programs would read the old file, and a crash or
-// hard reset before then would lose what the reboot notice reports as saved.
+// Each store goes to disk as soon as its writes are done: Windows 9x would otherwise keep
+// system.ini in its profile cache and the registry in memory until it shuts down, other
+// programs would read the old file, and a crash or hard reset before then would lose what the
+// reboot notice reports as saved. The [vcache] keys are flushed before the registry is touched,
+// so a refused registry write leaves them on disk as they were written.
 void SaveSettings(Tf1& f) {
     SaveVcache(f);
+    ProfileAccessor->Flush();
     if (Shown(SettingsRow::FileCache))
         SaveTemplate(f);
-    ProfileAccessor->Flush();
 }
 
 void ReleaseSettingsStore(Tf1&) {

@@ -9,8 +9,8 @@ void LoadTemplateSettings(Tf1& form);
 // Reads the three [vcache] values into the Disk Cache editors (step 6).
 void LoadVcacheSettings(Tf1& form);
 // Writes or deletes every parameter as the check boxes decide; a row start-up could not load
-// and show is left as stored until the user changes it. A save that went through ends by
-// having the system write system.ini to disk.
+// and show is left as stored until the user changes it. Each store is written to disk as soon
+// as its writes are done: system.ini after the [vcache] keys, the registry after each key.
 void SaveSettings(Tf1& form);
 // Releases the two accessors (when the main window closes).
 void ReleaseSettingsStore(Tf1& form);

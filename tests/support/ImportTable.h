@@ -9,4 +9,8 @@ namespace qvtest {
 // KERNEL32, so it can run before the C runtime has started.
 int ReplaceImport(HMODULE module, const char* dll, const char* function, FARPROC replacement);
 
+// What `module` calls now for that import (an earlier replacement included); nullptr when it
+// does not import it.
+FARPROC CurrentImport(HMODULE module, const char* dll, const char* function);
+
 } // namespace qvtest

@@ -2,6 +2,7 @@
 #include "framework/Application.h"
 #include "framework/MessageBox.h"
 #include "framework/Seams.h"
+#include "support/ImportTable.h"
 
 namespace qvtest {
 
@@ -12,6 +13,10 @@ std::vector<RecordedHelp> g_help;
 int g_beeps = 0;
 std::vector<RecordedProfileWrite> g_profileWrites;
 std::vector<RecordedRealization> g_realizations;
+std::vector<RecordedRegistryCall> g_registryCalls;
+LONG g_flushAnswer = ERROR_SUCCESS;
+decltype(&::RegSetValueExA) g_setValue = nullptr;
+decltype(&::RegFlushKey) g_flushKey = nullptr;
 
 int RecordBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
     g_boxes.push_back({owner, text, caption, flags});
@@ -29,6 +34,19 @@ std::optional<std::string> Text(const char* text) {
 BOOL RecordProfileWrite(const char* section, const char* key, const char* value, const char* file) {
     g_profileWrites.push_back({Text(section), Text(key), Text(value), Text(file)});
     return WritePrivateProfileStringA(section, key, value, file);
+}
+LONG WINAPI RecordSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                           DWORD size) {
+    g_registryCalls.push_back({"set", key, name ? name : ""});
+    return g_setValue(key, name, reserved, type, data, size);
+}
+LONG WINAPI RecordFlushKey(HKEY key) {
+    g_registryCalls.push_back({"flush", key, ""});
+    return g_flushAnswer == ERROR_SUCCESS ? g_flushKey(key) : g_flushAnswer;
+}
+template <class Fn>
+FARPROC AsProc(Fn fn) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(fn));
 }
 UINT RecordRealization(HDC dc, HPALETTE palette, bool background) {
     g_realizations.push_back({WindowFromDC(dc), palette, background});
@@ -92,6 +110,35 @@ void PrintTo(const RecordedProfileWrite& call, std::ostream* out) {
     auto text = [](const std::optional<std::string>& t) { return t ? '"' + *t + '"' : "null"; };
     *out << "(" << text(call.section) << ", " << text(call.key) << ", " << text(call.value) << ", "
          << text(call.file) << ")";
+}
+
+RegistryWriteRecorder::RegistryWriteRecorder(LONG flushAnswer) {
+    g_registryCalls.clear();
+    g_flushAnswer = flushAnswer;
+    HMODULE program = GetModuleHandleA(nullptr);
+    g_setValue = reinterpret_cast<decltype(g_setValue)>(
+        reinterpret_cast<void*>(CurrentImport(program, "advapi32.dll", "RegSetValueExA")));
+    g_flushKey = reinterpret_cast<decltype(g_flushKey)>(
+        reinterpret_cast<void*>(CurrentImport(program, "advapi32.dll", "RegFlushKey")));
+    ReplaceImport(program, "advapi32.dll", "RegSetValueExA", AsProc(RecordSetValue));
+    ReplaceImport(program, "advapi32.dll", "RegFlushKey", AsProc(RecordFlushKey));
+}
+RegistryWriteRecorder::~RegistryWriteRecorder() {
+    HMODULE program = GetModuleHandleA(nullptr);
+    ReplaceImport(program, "advapi32.dll", "RegSetValueExA", AsProc(g_setValue));
+    ReplaceImport(program, "advapi32.dll", "RegFlushKey", AsProc(g_flushKey));
+}
+const std::vector<RecordedRegistryCall>& RegistryWriteRecorder::Calls() const {
+    return g_registryCalls;
+}
+std::vector<std::string> RegistryWriteRecorder::Names() const {
+    std::vector<std::string> names;
+    for (const RecordedRegistryCall& c : g_registryCalls)
+        names.push_back(c.call == "set" ? "set " + c.value : c.call);
+    return names;
+}
+void PrintTo(const RecordedRegistryCall& call, std::ostream* out) {
+    *out << call.call << " " << call.key << " \"" << call.value << "\"";
 }
 
 PaletteRealizeRecorder::PaletteRealizeRecorder() {

@@ -59,6 +59,25 @@ public:
 // The request that has the system write its cached copy of the file to disk.
 RecordedProfileWrite FlushRequest(const std::string& file);
 
+// Records every value write and flush of the registry that code linked into the program makes,
+// in order, and passes each on to the system (a flush is answered with `flushAnswer` instead
+// when that is not ERROR_SUCCESS). The calls are seen in the program's import table.
+struct RecordedRegistryCall {
+    std::string call; // "set" or "flush"
+    HKEY key;
+    std::string value; // the value's name for "set"
+    bool operator==(const RecordedRegistryCall&) const = default;
+};
+void PrintTo(const RecordedRegistryCall& call, std::ostream* out);
+class RegistryWriteRecorder {
+public:
+    explicit RegistryWriteRecorder(LONG flushAnswer = ERROR_SUCCESS);
+    ~RegistryWriteRecorder();
+    const std::vector<RecordedRegistryCall>& Calls() const;
+    // The calls as "set NAME" and "flush", without the keys.
+    std::vector<std::string> Names() const;
+};
+
 // Records every realization of a control's palette when the system palette changes hands (the
 // window whose surface it was realized on, the palette, in the background or the foreground)
 // and realizes it as the program does.

@@ -1,6 +1,11 @@
 #include "support/Win9xPersonality.h"
 #include "support/ImportTable.h"
+#include "support/ResourceLedger.h"
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
 
 namespace qvtest {
 namespace {
@@ -9,6 +14,7 @@ namespace {
 // installed from a TLS callback, before the C runtime has started.
 enum State { kUndecided, kOff, kOn };
 State g_state = kUndecided;
+Win9xVersion g_version = Win9xVersion::Windows98;
 HMODULE g_kernel32 = nullptr;
 HMODULE g_user32 = nullptr;
 HMODULE g_gdi32 = nullptr;
@@ -18,6 +24,9 @@ struct Originals {
     decltype(&::WritePrivateProfileStringA) writeProfileString;
     decltype(&::CreateCompatibleBitmap) createCompatibleBitmap;
     decltype(&::CreateDIBSection) createDibSection;
+    decltype(&::CreateBitmap) createBitmap;
+    decltype(&::CreateBitmapIndirect) createBitmapIndirect;
+    decltype(&::CreateDIBitmap) createDiBitmap;
 };
 Originals g_wine = {};
 
@@ -32,20 +41,23 @@ bool MissingOnWin9x(HMODULE module, const char* name) {
 }
 
 DWORD WINAPI Win9xGetVersion() {
-    return 0xC0000A04; // Windows 98: version 4.10, high bit set
+    // The high bit set; Windows 95 puts its build number into the rest of the high word.
+    return g_version == Win9xVersion::Windows95 ? 0xC3B60004 : 0xC0000A04;
 }
 
 BOOL WINAPI Win9xGetVersionExA(OSVERSIONINFOA* info) {
-    // Windows 98 knows only the plain record.
+    // Windows 9x knows only the plain record.
     if (!info || info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
     }
+    const bool win95 = g_version == Win9xVersion::Windows95;
     info->dwMajorVersion = 4;
-    info->dwMinorVersion = 10;
-    info->dwBuildNumber = 0x040A08AE; // 4.10.2222: major and minor in the high word, as 9x does
+    info->dwMinorVersion = win95 ? 0 : 10;
+    // Major and minor in the high word, as 9x does: 4.00.950 and 4.10.1998.
+    info->dwBuildNumber = win95 ? 0x040003B6 : 0x040A07CE;
     info->dwPlatformId = VER_PLATFORM_WIN32_WINDOWS;
-    lstrcpyA(info->szCSDVersion, " A ");
+    lstrcpyA(info->szCSDVersion, "");
     return TRUE;
 }
 
@@ -64,10 +76,41 @@ HANDLE WINAPI Win9xCreateSemaphoreW(LPSECURITY_ATTRIBUTES, LONG, LONG, LPCWSTR) 
     return nullptr;
 }
 
+// Windows 9x keeps profile files in a cache and writes them to disk when it pleases; Wine
+// writes through at once. The personality keeps what the disk held before the first write
+// since the last flush: a power cut now would leave that.
+std::map<std::string, std::string>& DiskImages() {
+    static std::map<std::string, std::string> images; // by full path, in upper case
+    return images;
+}
+
+std::string ProfilePath(const char* file) {
+    std::string path = file ? file : "win.ini";
+    if (path.find_first_of("\\/:") == std::string::npos) {
+        char windows[MAX_PATH] = {};
+        GetWindowsDirectoryA(windows, MAX_PATH);
+        path = std::string(windows) + "\\" + path;
+    }
+    CharUpperA(path.data());
+    return path;
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // Windows 95 flushes its profile cache but always reports FALSE for the flush.
 BOOL WINAPI Win9xWritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR file) {
-    const BOOL written = g_wine.writeProfileString(section, key, value, file);
-    return section || key || value ? written : FALSE;
+    const std::string path = ProfilePath(file);
+    if (!section && !key && !value) {
+        g_wine.writeProfileString(section, key, value, file);
+        DiskImages().erase(path);
+        return FALSE;
+    }
+    if (!DiskImages().count(path))
+        DiskImages().emplace(path, FileBytes(path));
+    return g_wine.writeProfileString(section, key, value, file);
 }
 
 unsigned long long RowsOf(long long width, long long height, unsigned bits, unsigned align) {
@@ -99,11 +142,14 @@ unsigned long long DibBytes(const BITMAPINFO* info) {
     return RowsOf(info->bmiHeader.biWidth, info->bmiHeader.biHeight, info->bmiHeader.biBitCount, 4);
 }
 
+HBITMAP Refused() {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
 HBITMAP WINAPI Win9xCreateCompatibleBitmap(HDC dc, int width, int height) {
-    if (dc && CompatibleBitmapBytes(dc, width, height) > kWin9xSurfaceLimit) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return nullptr;
-    }
+    if (dc && CompatibleBitmapBytes(dc, width, height) > kWin9xSurfaceLimit)
+        return Refused();
     return g_wine.createCompatibleBitmap(dc, width, height);
 }
 
@@ -112,10 +158,40 @@ HBITMAP WINAPI Win9xCreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage,
     if (DibBytes(info) > kWin9xSurfaceLimit) {
         if (bits)
             *bits = nullptr;
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return nullptr;
+        return Refused();
     }
     return g_wine.createDibSection(dc, info, usage, bits, section, offset);
+}
+
+HBITMAP WINAPI Win9xCreateBitmap(int width, int height, UINT planes, UINT bits, const void* data) {
+    if (RowsOf(width, height, planes * bits, 2) > kWin9xSurfaceLimit)
+        return Refused();
+    return g_wine.createBitmap(width, height, planes, bits, data);
+}
+
+HBITMAP WINAPI Win9xCreateBitmapIndirect(const BITMAP* bitmap) {
+    if (bitmap && RowsOf(bitmap->bmWidth, bitmap->bmHeight, bitmap->bmPlanes * bitmap->bmBitsPixel,
+                         2) > kWin9xSurfaceLimit)
+        return Refused();
+    return g_wine.createBitmapIndirect(bitmap);
+}
+
+// A device-dependent bitmap of the DIB's size in the device's format (monochrome without one).
+HBITMAP WINAPI Win9xCreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init,
+                                   const void* bits, const BITMAPINFO* info, UINT usage) {
+    if (header) {
+        long long width = header->biWidth, height = header->biHeight;
+        if (header->biSize == sizeof(BITMAPCOREHEADER)) {
+            const auto* core = reinterpret_cast<const BITMAPCOREHEADER*>(header);
+            width = core->bcWidth;
+            height = core->bcHeight;
+        }
+        const unsigned deviceBits =
+            dc ? GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) : 1;
+        if (RowsOf(width, height, deviceBits, 2) > kWin9xSurfaceLimit)
+            return Refused();
+    }
+    return g_wine.createDiBitmap(dc, header, init, bits, info, usage);
 }
 
 FARPROC WINAPI Win9xGetProcAddress(HMODULE module, LPCSTR name);
@@ -146,6 +222,9 @@ bool ForEachReplacement(Visit visit) {
          AsProc(Win9xWritePrivateProfileStringA)},
         {&g_gdi32, "gdi32.dll", "CreateCompatibleBitmap", AsProc(Win9xCreateCompatibleBitmap)},
         {&g_gdi32, "gdi32.dll", "CreateDIBSection", AsProc(Win9xCreateDIBSection)},
+        {&g_gdi32, "gdi32.dll", "CreateBitmap", AsProc(Win9xCreateBitmap)},
+        {&g_gdi32, "gdi32.dll", "CreateBitmapIndirect", AsProc(Win9xCreateBitmapIndirect)},
+        {&g_gdi32, "gdi32.dll", "CreateDIBitmap", AsProc(Win9xCreateDIBitmap)},
     };
     for (const Replacement& r : table)
         if (visit(r))
@@ -176,10 +255,14 @@ FARPROC WINAPI Win9xGetProcAddress(HMODULE module, LPCSTR name) {
     return found ? found : g_wine.getProcAddress(module, name);
 }
 
+// "1" or "98": Windows 98; "95": Windows 95.
 bool Asked() {
     char value[8] = {};
-    return GetEnvironmentVariableA("QV_WIN9X_PERSONALITY", value, sizeof value) == 1 &&
-           value[0] == '1';
+    GetEnvironmentVariableA("QV_WIN9X_PERSONALITY", value, sizeof value);
+    if (lstrcmpA(value, "95") == 0)
+        g_version = Win9xVersion::Windows95;
+    return lstrcmpA(value, "1") == 0 || lstrcmpA(value, "98") == 0 ||
+           g_version == Win9xVersion::Windows95;
 }
 
 void Install() {
@@ -190,11 +273,15 @@ void Install() {
     g_wine.writeProfileString = &::WritePrivateProfileStringA;
     g_wine.createCompatibleBitmap = &::CreateCompatibleBitmap;
     g_wine.createDibSection = &::CreateDIBSection;
+    g_wine.createBitmap = &::CreateBitmap;
+    g_wine.createBitmapIndirect = &::CreateBitmapIndirect;
+    g_wine.createDiBitmap = &::CreateDIBitmap;
     HMODULE program = GetModuleHandleA(nullptr);
     ForEachReplacement([&](const Replacement& r) {
         ReplaceImport(program, r.dll, r.name, r.function);
         return false;
     });
+    InstallResourceLedger(program); // counts through the replacements above
 }
 
 bool Decide() {
@@ -220,13 +307,39 @@ void NTAPI DecideAtProcessStart(PVOID, DWORD reason, PVOID) {
 bool InstallWin9xPersonalityIfAsked() {
     const bool on = Decide();
     if (on)
-        std::printf("Windows 9x personality: on, since %s\n",
+        std::printf("Windows 9x personality: Windows %s, since %s\n",
+                    g_version == Win9xVersion::Windows95 ? "95" : "98",
                     g_decidedAtStart ? "process start" : "main");
     return on;
 }
 
 bool Win9xPersonalityActive() {
     return g_state == kOn;
+}
+
+Win9xVersion ActiveWin9xVersion() {
+    return g_version;
+}
+
+void PlayWin9xVersion(Win9xVersion version) {
+    g_version = version;
+}
+
+std::string ProfileFileOnDisk(const std::string& file) {
+    const std::string path = ProfilePath(file.c_str());
+    if (g_state == kOn) {
+        auto image = DiskImages().find(path);
+        if (image != DiskImages().end())
+            return image->second;
+    }
+    return FileBytes(path);
+}
+
+int WineMajorVersion() {
+    using VersionFn = const char*(CDECL*)();
+    const auto version = reinterpret_cast<VersionFn>(reinterpret_cast<void*>(
+        WineGetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")));
+    return version ? std::atoi(version()) : 0;
 }
 
 FARPROC WineGetProcAddress(HMODULE module, LPCSTR name) {

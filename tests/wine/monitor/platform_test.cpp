@@ -1,5 +1,6 @@
 #include "framework/Exceptions.h"
 #include "main/MonitorPlatform.h"
+#include "support/Win9xPersonality.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -49,8 +50,14 @@ TEST(FreeResourceQuery, MethodFitsTheSystem) {
                 names[static_cast<int>(query.UsedMethod())],
                 query.ThunkRejected() ? " (the thunk lost the 16-bit result)" : "");
 #if defined(__i386__)
-    if (qv::IsWindows9x() && !query.ThunkRejected()) {
-        EXPECT_EQ(query.UsedMethod(), FreeResourceQuery::Method::Thunk16);
+    // Windows 9x's thunk delivers and is used; Wine 8.0's hands back 0, which the start-up check
+    // rejects. How another Wine's behaves is not known here.
+    if (qv::IsWindows9x()) {
+        const int wine = qvtest::WineMajorVersion();
+        if (wine != 0 && wine != 8)
+            GTEST_SKIP() << "Wine " << wine << "'s QT_Thunk not known";
+        EXPECT_EQ(query.ThunkRejected(), wine == 8);
+        EXPECT_EQ(query.UsedMethod() == FreeResourceQuery::Method::Thunk16, wine == 0);
     }
 #else
     EXPECT_NE(query.UsedMethod(), FreeResourceQuery::Method::Thunk16);

@@ -14,6 +14,7 @@
 #include "framework/Application.h"
 #include "main/ModuleState.h"
 #include "support/Recorders.h"
+#include "support/Win9xPersonality.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <memory>
@@ -165,9 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{Refusal::VolatileTemplates, Path::ExitYes}),
     [](const auto& info) { return Name(info.param); });
 
-// Only a save that went through has system.ini written to disk: here the [vcache] keys were
-// written, then the registry refused the template, and the save ends without the request.
-TEST(FailedSave, DoesNotHaveSystemIniWrittenToDisk) {
+// The [vcache] keys go to disk as soon as they are written: also when the registry then
+// refuses the template.
+TEST(FailedSave, StillHasTheWrittenKeysOnDisk) {
     qvtest::PrepareMachine(qvtest::DesktopMachine());
     qvtest::MessageBoxRecorder boxes;
     qvtest::ProgramHost program;
@@ -181,7 +182,9 @@ TEST(FailedSave, DoesNotHaveSystemIniWrittenToDisk) {
     const std::vector<qvtest::RecordedProfileWrite> expected{
         {"vcache", "minfilecache", "2048", "system.ini"},
         {"vcache", "maxfilecache", "8192", "system.ini"},
-        {"vcache", "chunksize", "512", "system.ini"}};
+        {"vcache", "chunksize", "512", "system.ini"},
+        qvtest::FlushRequest("system.ini")};
     EXPECT_EQ(profile.Calls(), expected);
+    EXPECT_EQ(qvtest::ProfileFileOnDisk("system.ini"), qvtest::ReadSystemIni());
     EXPECT_TRUE(SettingsChanged);
 }

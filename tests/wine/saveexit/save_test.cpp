@@ -7,6 +7,7 @@
 #include "main/SaveExit.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
+#include "support/Win9xPersonality.h"
 #include <gtest/gtest.h>
 
 using qvtest::Answer;
@@ -86,14 +87,16 @@ TEST_F(Save, WritesEveryParameterFromItsEditorsAndKeepsTheUpperTemplateBytes) {
     ExpectOneNotice();
 }
 
-// Windows 9x keeps system.ini in its profile cache until it shuts down; a save that went
-// through has the system write it to disk, as the last thing it asks of the profile functions.
-// Wine answers that request FALSE, as Windows 95 does, and the save still counts.
-TEST_F(Save, EndsByHavingSystemIniWrittenToDisk) {
-    qvtest::PrepareMachine(qvtest::DesktopMachine());
+// Windows 9x keeps system.ini in its profile cache and the registry in memory until it shuts
+// down: a save has each store written to disk as soon as its writes are done, the template
+// before it is made the one in force. Wine answers the profile flush FALSE, as Windows 95 does,
+// and the save still counts.
+TEST_F(Save, EndsWithBothStoresOnDisk) {
+    qvtest::PrepareMachine(qvtest::QuorvaneMachine());
     qvtest::ProgramHost program;
     program.Click(program.Window().enablechunk);
     qvtest::ProfileWriteRecorder profile;
+    qvtest::RegistryWriteRecorder registry;
     program.Command("save1");
     const std::vector<qvtest::RecordedProfileWrite> expected{
         {"vcache", "minfilecache", "2048", "system.ini"},
@@ -101,9 +104,28 @@ TEST_F(Save, EndsByHavingSystemIniWrittenToDisk) {
         {"vcache", "chunksize", "512", "system.ini"},
         qvtest::FlushRequest("system.ini")};
     EXPECT_EQ(profile.Calls(), expected);
-    EXPECT_FALSE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, "system.ini"));
+    const std::vector<std::string> registryCalls{"set ",  "set NameCache", "set PathCache",
+                                                 "flush", "set ",          "flush"};
+    ASSERT_EQ(registry.Names(), registryCalls);
+    EXPECT_EQ(registry.Calls()[3].key, registry.Calls()[0].key);
+    EXPECT_EQ(registry.Calls()[5].key, registry.Calls()[4].key);
+    EXPECT_EQ(qvtest::ProfileFileOnDisk("system.ini"), qvtest::ReadSystemIni());
     EXPECT_FALSE(SettingsChanged);
     ExpectOneNotice();
+}
+
+// A registry that cannot be written to disk fails the save before the template is named.
+TEST_F(Save, RegistryThatCannotReachTheDiskFailsTheSave) {
+    qvtest::PrepareMachine(qvtest::DesktopMachine());
+    qvtest::ProgramHost program;
+    program.Click(program.Window().enablenamecache);
+    qvtest::RegistryWriteRecorder registry(ERROR_REGISTRY_IO_FAILED);
+    program.Command("save1");
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Failed to write the registry to disk.");
+    EXPECT_EQ(registry.Names().back(), "flush");
+    EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Desktop"));
+    EXPECT_TRUE(SettingsChanged);
 }
 
 TEST_F(Save, DisableCacheOptimizationAloneWritesNothingAndClosingAsks) {
