@@ -6,9 +6,11 @@
 # without debug information (configure preset "release", build/release/), and passes the same
 # import check. It is built for the 486 with a GCC and runtime of its own
 # (tools/toolchain/i486-toolchain.sh: built once, about half an hour, then kept in
-# ~/.cache/quorvane/), and a check fails on any instruction that a 486 lacks. Where this host
-# runs 32-bit Wine, the packed program is started in a Windows 98 prefix, must show its window
-# and end through File > Exit.
+# ~/.cache/quorvane/), and a check fails on any instruction that a 486 lacks. Its C runtime is
+# crtdll.dll, which every Windows 95 has (docs/c-runtime.md). Where this host runs 32-bit Wine,
+# the packed program is run through in a Windows 98 prefix: its window shows, a ticked box is
+# saved into system.ini and the registry, and a changed value is saved by answering the
+# confirmation question on exit (tools/release/start-check.cpp).
 set -euo pipefail
 cd "$(dirname "$0")"
 repo=$(pwd)
@@ -38,7 +40,9 @@ cmake --build --preset release --target quorvane quorvane_help quorvane_readme \
     release_start_check -j "${QV_JOBS:-2}"
 
 echo "== Checking it"
-./tools/check-imports.sh i686-w64-mingw32-objdump "$program" tools/win9x-imports.txt
+# Its C runtime is crtdll.dll, which every Windows 95 has (docs/c-runtime.md): msvcrt.dll fails.
+./tools/check-imports.sh i686-w64-mingw32-objdump "$program" tools/win9x-imports.txt \
+    tools/crtdll-win95.txt
 python3 tools/release/check-i486.py --map "$build/quorvane.map" \
     --exceptions tools/release/i486-exceptions.txt "$program"
 if i686-w64-mingw32-objdump -h "$program" | grep -q '\.debug'; then
@@ -58,7 +62,7 @@ zip -q -j -X "$zip_file" "$program" "$build/Quorvane.hlp" "$build/Quorvane.cnt" 
 unzip -l "$zip_file"
 
 if qv_wine32_works; then
-    echo "== Starting it under 32-bit Wine (Windows 98)"
+    echo "== Running it under 32-bit Wine (Windows 98): start, save, change, confirm, end"
     prefix_root=${QV_PREFIX_ROOT:-$repo/build/prefixes}
     ./tools/wine/prepare-prefix.sh win32 "$prefix_root/win32" win98
     work=$(mktemp -d /tmp/qv-release.XXXXXX)
@@ -71,13 +75,14 @@ if qv_wine32_works; then
     ./tools/wine/clone-prefix.sh "$prefix_root/win32" "$work/prefix"
     export WINEPREFIX="$work/prefix"
     ./tools/wine/use-virtual-desktop.sh "$WINEPREFIX"
-    # Installed as a user would: the package unpacked into a folder of its own.
+    # Installed as a user would: the package unpacked into a folder of its own, in a fresh
+    # Windows 98 prefix (no [vcache] keys, no template of the program's own).
     unzip -q "$zip_file" -d "$WINEPREFIX/drive_c/Quorvane"
     cp "$build/release_start_check.exe" "$WINEPREFIX/drive_c/"
     qv_with_display "$WINE" 'C:\release_start_check.exe' 'C:\Quorvane\quorvane.exe' "$version"
     "$WINESERVER" -w >/dev/null 2>&1 || true
 else
-    echo "== 32-bit Wine does not run on this host: the start check is skipped"
+    echo "== 32-bit Wine does not run on this host: the run-through under Windows 98 is skipped"
 fi
 
 echo

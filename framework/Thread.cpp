@@ -28,18 +28,49 @@ Thread::~Thread() {
             CloseHandle(h);
 }
 
+namespace {
+// What the worker gets: its object, and the gate it waits at before it may touch that object.
+struct StartOrder {
+    Thread* thread;
+    HANDLE gate;
+};
+} // namespace
+
+// The worker starts through the C runtime's _beginthread, the one start function that crtdll.dll
+// (the released program's runtime) has, so the runtime sets up and frees its per-thread data.
+// That function closes its own handle when the thread ends; so the worker first waits at a gate
+// until this thread holds a duplicate, which Finish waits on and closes. Should the duplicate
+// fail, the gate stays shut for good: the worker never runs, the object may go, and Finished()
+// is true at once, as when no thread starts at all.
 void Thread::Start() {
-    unsigned id = 0;
-    handle_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, ThreadProc, this, 0, &id));
+    HANDLE gate = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (!gate)
+        return;
+    auto* order = new StartOrder{this, gate};
+    const uintptr_t started = _beginthread(ThreadProc, 0, order);
+    if (started == 0 || started == static_cast<uintptr_t>(-1)) {
+        delete order;
+        CloseHandle(gate);
+        return;
+    }
+    if (DuplicateHandle(GetCurrentProcess(), reinterpret_cast<HANDLE>(started), GetCurrentProcess(),
+                        &handle_, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+        SetEvent(gate);
+    } else {
+        handle_ = nullptr;
+    }
 }
 
-unsigned __stdcall Thread::ThreadProc(void* self) {
+void __cdecl Thread::ThreadProc(void* start) {
+    const StartOrder order = *static_cast<StartOrder*>(start);
+    WaitForSingleObject(order.gate, INFINITE);
+    delete static_cast<StartOrder*>(start);
+    CloseHandle(order.gate);
     try {
-        static_cast<Thread*>(self)->Execute();
+        order.thread->Execute();
     } catch (...) {
         ReportCurrentException();
     }
-    return 0;
 }
 
 void Thread::Pause() {

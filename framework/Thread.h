@@ -52,11 +52,11 @@ protected:
     bool Synchronize(std::function<void()> call);
 
 private:
-    static unsigned __stdcall ThreadProc(void* self);
+    static void __cdecl ThreadProc(void* start);
     static LRESULT CALLBACK HandOverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RunHandOver(LONG generation);
 
-    HANDLE handle_ = nullptr;
+    HANDLE handle_ = nullptr;     // the worker's handle, this object's own (see Start)
     HANDLE running_ = nullptr;    // manual reset: set while not paused
     HANDLE wake_ = nullptr;       // auto reset: a pause cuts the current sleep short
     HANDLE terminate_ = nullptr;  // manual reset: set once the worker is told to end
