@@ -17,18 +17,19 @@ unwind-table range, where the compiler puts no data. Tables that the linker keep
 as the constructor list) and padding between functions are data and are not read as code.
 
 The linker map (--map) names the function and the object file of each finding in a stripped
-program. An exceptions file lists instructions that the program runs only after a test that
-answers for this very machine: one line each, "FUNCTION MNEMONIC[,MNEMONIC...] GUARD", where
-FUNCTION and the mnemonics may be globs and GUARD says what protects it.
+program. An exceptions file (i486_exceptions.py reads it) lists instructions that the program
+runs only after a test that answers for this very machine, and which functions alone may lead
+to them: the check fails where any other code reaches an excused function, and on a line that
+excuses nothing.
 """
 import argparse
 import bisect
-import fnmatch
 import re
 import struct
 import subprocess
 import sys
 
+from i486_exceptions import read_exceptions, unguarded_references
 from i486_isa import PREFIXES, newer_than_486
 from i486_unwind import fde_ranges
 
@@ -323,19 +324,6 @@ class Names:
         return None
 
 
-def read_exceptions(path):
-    exceptions = []
-    if not path:
-        return exceptions
-    with open(path) as f:
-        for line in f:
-            line = line.split("#", 1)[0].strip()
-            if line:
-                function, mnemonics, guard = line.split(None, 2)
-                exceptions.append((function, set(mnemonics.split(",")), guard))
-    return exceptions
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("program")
@@ -353,14 +341,16 @@ def main():
     code = code_addresses(program, [start for start, _, _ in names.objects])
     flagged = [a for a in sorted(code) if program.instructions[a].newer_than_486()]
     names.demangle(names.function_name_at(a) for a in flagged)
+    guarded_starts = {}
     for address in flagged:
         insn = program.instructions[address]
         what = insn.newer_than_486()
         function, offset = names.function(address)
-        rule = next((e for e in exceptions if function and fnmatch.fnmatchcase(function, e[0])
-                     and any(fnmatch.fnmatchcase(insn.mnemonic, m) for m in e[1])), None)
+        rule = next((e for e in exceptions if e.excuses(function, insn.mnemonic)), None)
         if rule:
-            excused.setdefault((rule[0], rule[2]), []).append(insn.mnemonic)
+            rule.used = True
+            excused.setdefault((function, rule.guard), []).append(insn.mnemonic)
+            guarded_starts[address - offset] = rule
             continue
         section = names.input_section(address)
         if function:
@@ -368,6 +358,12 @@ def main():
         else:
             where = f"[{section[2]}]+{offset:#x}" if section else "(no symbol)"
         findings.append(f"  {address:#010x}  {where}: {insn.text}  ({what})")
+    # Each way into an excused function that bypasses its guard, and each line that excuses
+    # nothing (a guard nobody checks any more).
+    bypasses = [line for start, rule in sorted(guarded_starts.items())
+                for line in unguarded_references(program, names, code, rule, start)]
+    bypasses += [f"  \"{e.function} {','.join(e.mnemonics)}\" excuses nothing: the line goes"
+                 for e in exceptions if not e.used]
 
     for (function, guard), mnemonics in sorted(excused.items()):
         print(f"{args.program}: allowed in {function}: {', '.join(sorted(set(mnemonics)))} "
@@ -379,6 +375,10 @@ def main():
         print("\n".join(shown))
         if len(shown) < len(findings):
             print(f"  ... and {len(findings) - len(shown)} more (--all lists them)")
+    if bypasses:
+        print(f"{args.exceptions}: {len(bypasses)} fault{'s' if len(bypasses) > 1 else ''}:")
+        print("\n".join(bypasses))
+    if findings or bypasses:
         return 1
     print(f"{args.program}: {len(code)} instructions checked, all of them the 486's")
     return 0
