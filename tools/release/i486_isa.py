@@ -47,9 +47,10 @@ MNEMONICS = _INTEGER | {m + s for m in _SIZED for s in "bwl"} | _X87 | {
     "tzcnt",  # "rep bsf", which GCC writes for bsf where the input cannot be zero: older
               # processors ignore the prefix, and for a non-zero input both give the same
 }
-# Prefixes that objdump prints as words of their own; "rep ret" runs on a 486 as ret.
+# Prefixes that objdump prints as words of their own; "rep ret" runs on a 486 as ret, and
+# "notrack" and "bnd" are the segment and repeat prefixes that later processors read on branches.
 PREFIXES = {"lock", "rep", "repz", "repnz", "repe", "repne", "data16", "addr16",
-            "cs", "ds", "es", "ss", "fs", "gs"}
+            "cs", "ds", "es", "ss", "fs", "gs", "notrack", "bnd"}
 _UNKNOWN = "not in the i486 instruction set"
 _PREFIX_BYTES = {0x66, 0x67, 0xF2, 0xF3, 0xF0, 0x2E, 0x36, 0x3E, 0x26, 0x64, 0x65}
 
