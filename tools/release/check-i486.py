@@ -3,110 +3,54 @@
 
   check-i486.py [--objdump PROG] [--map FILE] [--exceptions FILE] [--all] PROGRAM.exe
 
-A Pentium, Pentium MMX, K6-2 or 486 stops a program with "This program has performed an
-illegal operation" at the first cmov, fcomi, multi-byte nop, MMX or SSE instruction. Only code is
-checked: instructions reached from the entry point, from the start of a function (its symbol,
-its unwind-table entry or the start of an object file's code in the map) or from an address
-stored in a data section or an instruction (function pointers, vtables, jump tables), following
-fall-through, jumps and calls; and every instruction inside a function's unwind-table range,
-where the compiler puts no data. Tables that the linker keeps in .text (such
+A 486 stops a program with "This program has performed an illegal operation" at the first
+instruction it does not have, and so do the Pentium, Pentium MMX and K6-2 at most of the later
+ones. Rejected, each by a rule of its own that names it in the message (i486_isa.py): cmov,
+fcmov, fcomi/fcomip/fucomi/fucomip, the multi-byte nop (0F 1F) and the hint nops (0F 19 to
+0F 1E), cmpxchg8b, rdtsc, rdpmc, sysenter/sysexit/syscall, MMX, 3DNow!, SSE and later (the
+prefetches included), endbr32, cpuid (which the first 486s lack), and bytes that objdump cannot
+decode. Only code is checked: instructions reached from the entry point, from the start of a
+function (its symbol, its unwind-table entry or the start of an object file's code in the map)
+or from an address stored in a data section or an instruction (function pointers, vtables, jump
+tables), following fall-through, jumps and calls; and every instruction inside a function's
+unwind-table range, where the compiler puts no data. Tables that the linker keeps in .text (such
 as the constructor list) and padding between functions are data and are not read as code.
 
 The linker map (--map) names the function and the object file of each finding in a stripped
-program. An exceptions file lists instructions that the runtime runs only after asking the CPU
-whether it has them: one line each, "FUNCTION MNEMONIC[,MNEMONIC...] GUARD", where FUNCTION and
-the mnemonics may be globs and GUARD says what protects it.
+program. An exceptions file (i486_exceptions.py reads it) lists instructions that the program
+runs only after a test that answers for this very machine, and which functions alone may lead
+to them: the check fails where any other code reaches an excused function, and on a line that
+excuses nothing.
 """
 import argparse
 import bisect
-import fnmatch
 import re
 import struct
 import subprocess
 import sys
 
-# The i486's instructions in objdump's AT&T spelling: the 386's integer instructions, the x87
-# (a 486DX has it built in; a 486SX runs it through Windows' emulator) and the 486's own bswap,
-# cmpxchg, xadd, invd, wbinvd and invlpg.
-_CONDITIONS = ("o no b nb c nc ae nae e z ne nz be nbe a na s ns p np pe po "
-               "l nl ge nge le nle g ng").split()
-_INTEGER = set("""
-aaa aad aam aas adc add and arpl bound bsf bsr bswap bt btc btr bts call cbtw cwtl cwtd cltd
-clc cld cli clts cmc cmp cmps cmpxchg daa das dec div enter hlt idiv imul in inc ins int int3
-into invd invlpg iret lahf lar lcall lds lea leave les lfs lgdt lgs lidt ljmp lldt lmsw lods
-loop loope loopne loopz loopnz lret lsl lss ltr mov movs movsbl movsbw movswl movzbl movzbw
-movzwl mul neg nop not or out outs pop popa popf push pusha pushf rcl rcr ret rol ror sahf sal
-sar sbb scas sgdt shl shld shr shrd sidt sldt smsw stc std sti stos str sub test verr verw wait
-wbinvd xadd xchg xlat xor jcxz jecxz jmp
-""".split()) | {"j" + c for c in _CONDITIONS} | {"set" + c for c in _CONDITIONS}
-_X87 = set("""
-f2xm1 fabs fadd fadds faddl faddp fiadd fiadds fiaddl fbld fbstp fchs fclex fnclex fcom fcoms
-fcoml fcomp fcomps fcompl fcompp fcos fdecstp fdiv fdivs fdivl fdivp fdivr fdivrs fdivrl fdivrp
-fidiv fidivs fidivl fidivr fidivrs fidivrl ffree ficom ficoms ficoml ficomp ficomps ficompl fild
-filds fildl fildll fildq fincstp finit fninit fist fists fistl fistp fistps fistpl fistpll
-fistpq fld flds fldl fldt fld1 fldcw fldenv fldl2e fldl2t fldlg2 fldln2 fldpi fldz fmul fmuls
-fmull fmulp fimul fimuls fimull fnop fpatan fprem fprem1 fptan frndint frstor fsave fnsave
-fscale fsin fsincos fsqrt fst fsts fstl fstp fstps fstpl fstpt fstcw fnstcw fstenv fnstenv
-fstsw fnstsw fsub fsubs fsubl fsubp fsubr fsubrs fsubrl fsubrp fisub fisubs fisubl fisubr
-fisubrs fisubrl ftst fucom fucomp fucompp fwait fxam fxch fxtract fyl2x fyl2xp1
-""".split())
-# Prefixes that objdump prints as words of their own; "rep ret" and "rep bsf" run on a 486 as
-# ret and bsf (objdump shows the latter as tzcnt, see below).
-_PREFIXES = {"lock", "rep", "repz", "repnz", "repe", "repne", "data16", "addr16",
-             "cs", "ds", "es", "ss", "fs", "gs"}
-# Where each well-known newcomer came from, for the message.
-_NEWER = [
-    (re.compile(r"^cmov"), "cmov, Pentium Pro"),
-    (re.compile(r"^fcmov"), "fcmov, Pentium Pro"),
-    (re.compile(r"^f(u)?comip?$"), "fcomi, Pentium Pro"),
-    (re.compile(r"^nop[wl]$"), "multi-byte nop, Pentium Pro"),
-    (re.compile(r"^(cmpxchg8b|rdtsc|rdmsr|wrmsr|cpuid)$"), "Pentium"),
-    (re.compile(r"^(sysenter|sysexit)$"), "Pentium II"),
-    (re.compile(r"^(ldmxcsr|stmxcsr|sfence|lfence|mfence|prefetch|movnt|fxsave|fxrstor|fisttp)"),
-     "SSE"),
-]
+from i486_exceptions import read_exceptions, unguarded_references
+from i486_isa import PREFIXES, newer_than_486
+from i486_unwind import fde_ranges
 
 
 class Instruction:
-    __slots__ = ("address", "length", "mnemonic", "operands", "text")
+    __slots__ = ("address", "code", "length", "mnemonic", "operands", "text")
 
     def __init__(self, address, raw, text):
         self.address = address
-        self.length = len(raw.split())
+        self.code = bytes.fromhex(raw)
+        self.length = len(self.code)
         self.text = text.strip()
         words = self.text.split(None, 1)
-        while len(words) > 1 and words[0] in _PREFIXES:
+        while len(words) > 1 and words[0] in PREFIXES:
             words = words[1].split(None, 1)
         self.mnemonic = words[0] if words else ""
         self.operands = words[1] if len(words) > 1 else ""
 
     def newer_than_486(self):
         """None for an i486 instruction, else what it is."""
-        m, ops = self.mnemonic, self.operands
-        if m == "(bad)":
-            return "bytes that are no instruction"
-        if re.search(r"%[xyz]mm", ops):
-            return "SSE"
-        if re.search(r"%mm\d", ops) or m in ("emms", "femms"):
-            return "MMX"
-        if m == "tzcnt":
-            # tzcnt is "rep bsf", which GCC writes for bsf where the input cannot be zero:
-            # older CPUs ignore the prefix, and for a non-zero input both give the same.
-            return None
-        if m in _X87 or m in _INTEGER:
-            return None
-        if m in ("ud2", "pause"):
-            # ud2 is there to stop the program, and its bytes stop a 486 just the same;
-            # pause is "rep nop", a nop to older CPUs.
-            return None
-        if m == "nop" or (m.startswith("nop") and not ops):
-            return None
-        if m[-1:] in "bwl" and m[:-1] in _INTEGER:
-            return None
-        for pattern, what in _NEWER:
-            if pattern.search(m):
-                return what
-        return "not in the i486 instruction set"
+        return newer_than_486(self.code, self.mnemonic, self.operands)
 
     def ends_flow(self):
         return self.mnemonic in ("ret", "retl", "retw", "lret", "iret", "hlt", "ud2", "int3") or \
@@ -200,7 +144,7 @@ class Program:
         with open(self.path, "rb") as f:
             f.seek(offset)
             table = f.read(size)
-        return _fde_ranges(table, vma)
+        return fde_ranges(table, vma)
 
     def function_symbols(self):
         # Type "function" (0x20) in the COFF symbol table of an unstripped program; the values
@@ -221,79 +165,6 @@ class Program:
                 if self.in_code(value):
                     found.add(value)
         return found
-
-
-def _uleb(data, pos):
-    value = shift = 0
-    while True:
-        byte = data[pos]
-        pos += 1
-        value |= (byte & 0x7F) << shift
-        shift += 7
-        if byte < 0x80:
-            return value, pos
-
-
-def _encoded(data, pos, encoding, field_address):
-    """A pointer in a DW_EH_PE encoding: the value and the position after it."""
-    formats = {0x00: "<I", 0x02: "<H", 0x03: "<I", 0x0A: "<h", 0x0B: "<i"}
-    form = formats.get(encoding & 0x0F)
-    if form is None or encoding & 0x70 not in (0x00, 0x10):
-        raise ValueError(f"unwind table: pointer encoding {encoding:#x} is not handled")
-    (value,) = struct.unpack_from(form, data, pos)
-    if encoding & 0x70 == 0x10:
-        value += field_address
-    return value & 0xFFFFFFFF, pos + struct.calcsize(form)
-
-
-def _fde_ranges(data, vma):
-    """(start, end) of every FDE in an .eh_frame section loaded at vma."""
-    ranges, encodings, pos = [], {}, 0
-    while pos + 4 <= len(data):
-        (length,) = struct.unpack_from("<I", data, pos)
-        if length == 0:
-            break
-        entry, body, end = pos, pos + 4, pos + 4 + length
-        (cie_pointer,) = struct.unpack_from("<I", data, body)
-        if cie_pointer == 0:
-            encodings[entry] = _cie_pointer_encoding(data, body + 4)
-        else:
-            encoding = encodings.get(body - cie_pointer, 0)
-            start, at = _encoded(data, body + 4, encoding, vma + body + 4)
-            size, _ = _encoded(data, at, encoding & 0x0F, vma + at)
-            if start:
-                ranges.append((start, start + size))
-        pos = end
-    return ranges
-
-
-def _cie_pointer_encoding(data, pos):
-    """The FDE pointer encoding ('R') of a CIE; absolute pointers where it names none."""
-    version = data[pos]
-    pos += 1
-    augmentation_end = data.index(b"\0", pos)
-    augmentation = data[pos:augmentation_end].decode("ascii", "replace")
-    pos = augmentation_end + 1
-    _, pos = _uleb(data, pos)  # code alignment
-    _, pos = _uleb(data, pos)  # data alignment (the sign does not matter for skipping it)
-    if version == 1:
-        pos += 1  # return address column
-    else:
-        _, pos = _uleb(data, pos)
-    if not augmentation.startswith("z"):
-        return 0
-    _, pos = _uleb(data, pos)  # augmentation data length
-    for letter in augmentation[1:]:
-        if letter == "R":
-            return data[pos]
-        if letter == "P":
-            encoding = data[pos]
-            _, pos = _encoded(data, pos + 1, encoding & 0x7F, 0)
-        elif letter == "L":
-            pos += 1
-        else:
-            break
-    return 0
 
 
 def _walk(program, address, seen):
@@ -453,19 +324,6 @@ class Names:
         return None
 
 
-def read_exceptions(path):
-    exceptions = []
-    if not path:
-        return exceptions
-    with open(path) as f:
-        for line in f:
-            line = line.split("#", 1)[0].strip()
-            if line:
-                function, mnemonics, guard = line.split(None, 2)
-                exceptions.append((function, set(mnemonics.split(",")), guard))
-    return exceptions
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("program")
@@ -483,14 +341,16 @@ def main():
     code = code_addresses(program, [start for start, _, _ in names.objects])
     flagged = [a for a in sorted(code) if program.instructions[a].newer_than_486()]
     names.demangle(names.function_name_at(a) for a in flagged)
+    guarded_starts = {}
     for address in flagged:
         insn = program.instructions[address]
         what = insn.newer_than_486()
         function, offset = names.function(address)
-        rule = next((e for e in exceptions if function and fnmatch.fnmatchcase(function, e[0])
-                     and any(fnmatch.fnmatchcase(insn.mnemonic, m) for m in e[1])), None)
+        rule = next((e for e in exceptions if e.excuses(function, insn.mnemonic)), None)
         if rule:
-            excused.setdefault((rule[0], rule[2]), []).append(insn.mnemonic)
+            rule.used = True
+            excused.setdefault((function, rule.guard), []).append(insn.mnemonic)
+            guarded_starts[address - offset] = rule
             continue
         section = names.input_section(address)
         if function:
@@ -498,6 +358,12 @@ def main():
         else:
             where = f"[{section[2]}]+{offset:#x}" if section else "(no symbol)"
         findings.append(f"  {address:#010x}  {where}: {insn.text}  ({what})")
+    # Each way into an excused function that bypasses its guard, and each line that excuses
+    # nothing (a guard nobody checks any more).
+    bypasses = [line for start, rule in sorted(guarded_starts.items())
+                for line in unguarded_references(program, names, code, rule, start)]
+    bypasses += [f"  \"{e.function} {','.join(e.mnemonics)}\" excuses nothing: the line goes"
+                 for e in exceptions if not e.used]
 
     for (function, guard), mnemonics in sorted(excused.items()):
         print(f"{args.program}: allowed in {function}: {', '.join(sorted(set(mnemonics)))} "
@@ -509,6 +375,10 @@ def main():
         print("\n".join(shown))
         if len(shown) < len(findings):
             print(f"  ... and {len(findings) - len(shown)} more (--all lists them)")
+    if bypasses:
+        print(f"{args.exceptions}: {len(bypasses)} fault{'s' if len(bypasses) > 1 else ''}:")
+        print("\n".join(bypasses))
+    if findings or bypasses:
         return 1
     print(f"{args.program}: {len(code)} instructions checked, all of them the 486's")
     return 0

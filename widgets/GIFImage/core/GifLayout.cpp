@@ -1,7 +1,5 @@
 #include "widgets/GIFImage/core/GifLayout.h"
 #include <algorithm>
-#include <cfenv>
-#include <cmath>
 
 namespace qv {
 
@@ -12,10 +10,17 @@ unsigned FrameInterval(int delayMs, int speedPercent) {
 }
 
 namespace {
-// Nearest integer, halves to even (the default rounding mode).
+// Nearest integer, halves to even. Done by hand rather than with nearbyint under fesetround:
+// the runtime's fesetround sets the SSE unit's MXCSR too, which stops a processor whose system
+// has not enabled SSE (Windows 95 and the first Windows 98 on a Pentium III).
 int RoundEven(float v) {
-    std::fesetround(FE_TONEAREST);
-    return int(std::nearbyint(v));
+    int whole = int(v); // toward zero
+    if (float(whole) > v)
+        --whole; // now toward minus infinity
+    float fraction = v - float(whole);
+    if (fraction > 0.5f || (fraction == 0.5f && whole % 2 != 0))
+        ++whole;
+    return whole;
 }
 } // namespace
 
