@@ -29,7 +29,7 @@ enum ModalResultCode : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo
 // button) work as in dialogs; the application's message loop provides them.
 class Form : public Window, public ControlParent {
 public:
-    // Creates the window (hidden), its client area the spec's scaled to the screen. Dialog forms
+    // Creates the window (hidden), its client area as given, scaled to the screen. Dialog forms
     // are owned by the application's main form.
     void CreateForm(const FormSpec& spec);
     HWND ClientHandle() const override { return Handle(); }
