@@ -1,9 +1,6 @@
 #include "framework/Application.h"
-#include "framework/DragDrop.h"
 #include "framework/ErrorBox.h"
 #include "framework/Form.h"
-#include "framework/Hint.h"
-#include "framework/HintWindow.h"
 #include <commctrl.h>
 
 namespace qv {
@@ -20,8 +17,6 @@ Application& Application::Instance() {
     static Application app;
     return app;
 }
-
-Application::~Application() = default;
 
 void Application::Initialize() {
     InitCommonControls();
@@ -76,10 +71,6 @@ bool Application::ProcessMessage() {
 }
 
 void Application::Process(MSG& message) {
-    if (IsHintCancellingInput(message.message))
-        CancelHint();
-    if (DragKeyMessage(message))
-        return; // Escape cancels a drag
     if (IsDialogKey(message))
         return;
     TranslateMessage(&message);
@@ -147,27 +138,6 @@ int Application::HelpContextOf(HWND window) {
         window = GetParent(window);
     }
     return 0;
-}
-
-void Application::SetShowHint(bool show) {
-    showHint_ = show;
-    if (!show)
-        CancelHint();
-}
-
-void Application::CancelHint() {
-    if (hints_)
-        hints_->Cancel();
-}
-
-qv::HintWindow* Application::HintWindow() const {
-    return hints_ ? hints_->Window() : nullptr;
-}
-
-HintController& Application::Hints() {
-    if (!hints_)
-        hints_ = std::make_unique<HintController>();
-    return *hints_;
 }
 
 const char* ApplicationTitleForErrors() {

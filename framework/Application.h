@@ -1,13 +1,10 @@
 #pragma once
 #include <windows.h>
-#include <memory>
 #include <string>
 
 namespace qv {
 
 class Form;
-class HintController;
-class HintWindow;
 
 // Receives every help request instead of WinHelpA (for tests): the help file, the WinHelp
 // command and its data.
@@ -18,7 +15,6 @@ void SetHelpHook(HelpHook hook);
 class Application {
 public:
     static Application& Instance();
-    ~Application();
 
     // Registers the common controls and the F1 handling inside menus.
     void Initialize();
@@ -52,13 +48,6 @@ public:
     // Processes one message: F1, dialog keys of the program's forms, dispatch.
     void Process(MSG& message);
 
-    // Drags: a control's drag that waits for the pointer starts once it has moved this many
-    // pixels; a dmAutomatic control's press starts its drag at once when DragImmediate is set.
-    int DragThreshold() const { return dragThreshold_; }
-    void SetDragThreshold(int pixels) { dragThreshold_ = pixels < 0 ? 0 : pixels; }
-    bool DragImmediate() const { return dragImmediate_; }
-    void SetDragImmediate(bool immediate) { dragImmediate_ = immediate; }
-
     // WinHelp on the help file (through the help hook when one is set).
     void HelpCommand(UINT command, ULONG_PTR data);
     // HELP_QUIT when the program has asked for help since it last said so: a viewer that no
@@ -69,26 +58,6 @@ public:
     void HelpContext(int context);
     // The help context F1 asks for on a window: its own or its nearest enclosing one's.
     static int HelpContextOf(HWND window);
-
-    // Hints of graphic controls. ShowHint is the application-wide switch (turning it off hides
-    // a hint shown). HintPause: how long the mouse rests on a control before its hint shows;
-    // HintShortPause: the same when it comes straight from a control whose hint was shown;
-    // HintHidePause: how long a hint stays. All in milliseconds.
-    bool ShowHint() const { return showHint_; }
-    void SetShowHint(bool show);
-    unsigned HintPause() const { return hintPause_; }
-    void SetHintPause(unsigned milliseconds) { hintPause_ = milliseconds; }
-    unsigned HintShortPause() const { return hintShortPause_; }
-    void SetHintShortPause(unsigned milliseconds) { hintShortPause_ = milliseconds; }
-    unsigned HintHidePause() const { return hintHidePause_; }
-    void SetHintHidePause(unsigned milliseconds) { hintHidePause_ = milliseconds; }
-    // Hides the hint shown or pending; the control under the mouse shows it again only once the
-    // mouse has left it.
-    void CancelHint();
-    // The window hints show in (null until the first hint is due).
-    qv::HintWindow* HintWindow() const;
-    // What tracks the mouse for hints (created on first use).
-    HintController& Hints();
 
 private:
     bool IsDialogKey(MSG& message);
@@ -101,13 +70,6 @@ private:
     bool terminated_ = false;
     bool helpAsked_ = false;
     HHOOK menuHook_ = nullptr;
-    bool showHint_ = true;
-    unsigned hintPause_ = 500;
-    unsigned hintShortPause_ = 50;
-    unsigned hintHidePause_ = 2500;
-    std::unique_ptr<HintController> hints_;
-    int dragThreshold_ = 5;
-    bool dragImmediate_ = true;
 };
 
 } // namespace qv

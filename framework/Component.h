@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -19,6 +20,8 @@ public:
 private:
     std::string name_;
 };
+
+using NotifyEvent = std::function<void(Component& sender)>;
 
 // Binds a member function of a window to an event: Bind(this, &Tf1::minChange).
 template <class Owner, class... Args>

@@ -8,10 +8,16 @@ namespace qv {
 void Container::CreateContainer(const char* className, HWND parent, const RECT& bounds,
                                 const char* text) {
     graphics_.SetWindow(nullptr);
-    CreateOwnWindow(className, WS_EX_CONTROLPARENT,
-                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, text, bounds, parent,
-                    nullptr, CS_DBLCLKS);
+    CreateOwnWindow(className, 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, text,
+                    bounds, parent, nullptr);
     graphics_.SetWindow(Handle());
+}
+
+void Container::HoldTabStop() {
+    const LONG_PTR exStyle = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, exStyle | WS_EX_CONTROLPARENT);
+    if (Parent())
+        Parent()->HoldTabStop(); // Tab reaches it only through the containers around it
 }
 
 bool Container::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

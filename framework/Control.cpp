@@ -41,9 +41,7 @@ void ControlParent::PaintClient(HDC dc, const RECT& dirty) {
     graphics_.PaintControls(dc, dirty);
 }
 
-bool ControlParent::HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (graphics_.HandleMessage(message, wParam, lParam, result))
-        return true;
+bool ControlParent::HandleHostMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     HWND window = ClientHandle();
     switch (message) {
     case WM_ERASEBKGND:
@@ -82,6 +80,8 @@ void PlaceControls(std::span<const Placement> layout) {
         if (auto* container = dynamic_cast<ControlParent*>(&c))
             container->SetChildFont(font);
         c.SetEnabled(row.enabled);
+        if (c.TabStop())
+            row.parent.HoldTabStop();
         if (row.tabOrder >= 0)
             tabOrders[&row.parent].push_back(&row);
     }

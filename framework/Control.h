@@ -37,39 +37,25 @@ private:
 // A window that hosts child controls and window-less graphic controls: form, group box, panel.
 class ControlParent {
 public:
-    ControlParent() { graphics_.SetOwner(this); }
     virtual ~ControlParent() = default;
     virtual HWND ClientHandle() const = 0;
     GraphicHost& Graphics() { return graphics_; }
     // The font children get when the layout names none (the parent's own font).
     const FontSpec& ChildFont() const { return childFont_; }
     void SetChildFont(const FontSpec& spec) { childFont_ = spec; }
-
-    // Whether its graphic controls that follow their parent show hints. A form has its own
-    // value (false at first); a container follows its parent control or form while
-    // ParentShowHint is set. SetShowHint gives it its own value and clears ParentShowHint.
-    bool ShowHint() const;
-    void SetShowHint(bool show);
-    bool ParentShowHint() const { return parentShowHint_; }
-    void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+    // Called when a tab stop is placed inside it (PlaceControls).
+    virtual void HoldTabStop() {}
 
 protected:
     // Paints the background (button face) around opaque graphic controls, then
     // PaintDecoration, then the graphic controls. For WM_PAINT and WM_PRINTCLIENT.
     void PaintClient(HDC dc, const RECT& dirty);
     virtual void PaintDecoration(HDC) {}
-    // The parent whose ShowHint this one follows (none for a form).
-    virtual const ControlParent* HintParent() const { return nullptr; }
-    // What every hosting window handles first: the graphic controls' mouse, cursor and
-    // alignment messages, then WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT.
+    // What every hosting window handles first: WM_ERASEBKGND, WM_PAINT and WM_PRINTCLIENT.
     bool HandleHostMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     GraphicHost graphics_;
     FontSpec childFont_ = kMsSansSerif11;
-
-private:
-    bool showHint_ = false;
-    bool parentShowHint_ = true;
 };
 
 // One row of a window's layout table.
@@ -87,7 +73,7 @@ struct Placement {
 
 // Creates every control of a layout table, in table order (a container before its contents),
 // its bounds and font scaled to the screen (Scaling.h), then orders each parent's children by
-// tab order.
+// tab order. A container becomes a control parent once a tab stop is placed inside it.
 void PlaceControls(std::span<const Placement> layout);
 
 } // namespace qv

@@ -1,7 +1,5 @@
-// Window-less controls: bounds, state and the mouse events their host passes on.
+// Window-less controls: their bounds and state.
 #include "framework/GraphicControl.h"
-#include "framework/DragDrop.h"
-#include "framework/Menu.h"
 #include "framework/Scaling.h"
 
 namespace qv {
@@ -11,8 +9,6 @@ GraphicControl::GraphicControl(GraphicHost& host) : host_(host) {
 }
 
 GraphicControl::~GraphicControl() {
-    PopupMenu::ComponentGone(this);
-    DragControlDestroyed(*this);
     host_.Remove(this);
 }
 
@@ -20,23 +16,15 @@ void GraphicControl::SetBounds(int left, int top, int width, int height) {
     RECT next{left, top, left + width, top + height};
     if (EqualRect(&next, &bounds_))
         return;
-    SetBoundsAligned(next);
-    if (align_ != alNone)
-        host_.Realign(); // the aligned edge stays where the alignment puts it
+    Invalidate();
+    bounds_ = next;
+    Invalidate();
+    BoundsChanged();
 }
 
 void GraphicControl::SetLayoutBounds(int left, int top, int width, int height) {
     const RECT scaled = ScaleToScreen(RECT{left, top, left + width, top + height});
     SetBounds(scaled.left, scaled.top, scaled.right - scaled.left, scaled.bottom - scaled.top);
-}
-
-void GraphicControl::SetBoundsAligned(const RECT& bounds) {
-    if (EqualRect(&bounds, &bounds_))
-        return;
-    Invalidate();
-    bounds_ = bounds;
-    Invalidate();
-    BoundsChanged();
 }
 
 HWND GraphicControl::HostWindow() const {
@@ -56,7 +44,6 @@ void GraphicControl::SetShowing(bool showing) {
         return;
     showing_ = showing;
     Invalidate();
-    host_.Realign();
 }
 
 void GraphicControl::Invalidate() {
@@ -66,38 +53,6 @@ void GraphicControl::Invalidate() {
 
 void GraphicControl::PaintNow() {
     host_.PaintControlNow(*this);
-}
-
-void GraphicControl::SetAlign(TAlign align) {
-    if (align_ == align)
-        return;
-    align_ = align;
-    host_.Realign();
-}
-
-void GraphicControl::Click() {
-    if (OnClick)
-        OnClick(*this);
-}
-
-void GraphicControl::DblClick() {
-    if (OnDblClick)
-        OnDblClick(*this);
-}
-
-void GraphicControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (OnMouseDown)
-        OnMouseDown(*this, button, shift, x, y);
-}
-
-void GraphicControl::MouseMove(TShiftState shift, int x, int y) {
-    if (OnMouseMove)
-        OnMouseMove(*this, shift, x, y);
-}
-
-void GraphicControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (OnMouseUp)
-        OnMouseUp(*this, button, shift, x, y);
 }
 
 } // namespace qv

@@ -1,9 +1,6 @@
 #include "framework/Menu.h"
 #include "framework/Form.h"
-#include "framework/Application.h"
 #include "framework/Exceptions.h"
-#include "framework/GraphicControl.h"
-#include "framework/HiddenWindow.h"
 #include <algorithm>
 
 namespace qv {
@@ -23,23 +20,20 @@ MenuItem* FindItem(const MenuItem& parent, Visit matches) {
 
 } // namespace
 
-TableMenu::~TableMenu() {
-    // A menu bar is taken off its window first (~MainMenu); one whose window went before it
-    // was destroyed with that window.
+MainMenu::~MainMenu() {
+    if (window_ && IsWindow(window_)) {
+        if (auto* form = dynamic_cast<Form*>(Window::FromHandle(window_)))
+            form->MenuGone(*this);
+        if (GetMenu(window_) == Handle())
+            ::SetMenu(window_, nullptr);
+    }
+    // A bar whose window went before it was destroyed with that window.
     if (handle_ && IsMenu(handle_))
         DestroyMenu(handle_);
 }
 
-MainMenu::~MainMenu() {
-    if (!window_ || !IsWindow(window_))
-        return;
-    if (auto* form = dynamic_cast<Form*>(Window::FromHandle(window_)))
-        form->MenuGone(*this);
-    if (GetMenu(window_) == Handle())
-        ::SetMenu(window_, nullptr);
-}
-
-void TableMenu::BuildInto(HMENU handle, std::span<const MenuRow> rows) {
+void MainMenu::Build(std::span<const MenuRow> rows) {
+    HMENU handle = CreateMenu();
     if (!handle)
         throw EOutOfResources("Cannot create a menu");
     handle_ = handle;
@@ -74,17 +68,17 @@ void TableMenu::BuildInto(HMENU handle, std::span<const MenuRow> rows) {
     }
 }
 
-MenuItem* TableMenu::FindByName(const std::string& name) const {
+MenuItem* MainMenu::FindByName(const std::string& name) const {
     return FindItem(root_, [&](const MenuItem& m) { return m.Name() == name; });
 }
 
-MenuItem* TableMenu::FindById(UINT id) const {
+MenuItem* MainMenu::FindById(UINT id) const {
     if (id == 0)
         return nullptr;
     return FindItem(root_, [&](const MenuItem& m) { return m.Id() == id; });
 }
 
-MenuItem* TableMenu::ItemAt(HMENU menu, UINT position) const {
+MenuItem* MainMenu::ItemAt(HMENU menu, UINT position) const {
     const MenuItem* parent =
         menu == handle_ ? &root_
                         : FindItem(root_, [&](const MenuItem& m) { return m.Submenu() == menu; });
@@ -93,17 +87,13 @@ MenuItem* TableMenu::ItemAt(HMENU menu, UINT position) const {
     return parent->Items()[position].get();
 }
 
-bool TableMenu::Dispatch(UINT id) const {
+bool MainMenu::Dispatch(UINT id) const {
     MenuItem* item = FindById(id);
     if (!item)
         return false;
     if (item->OnClick)
         item->OnClick(*item);
     return true;
-}
-
-void MainMenu::Build(std::span<const MenuRow> rows) {
-    BuildInto(CreateMenu(), rows);
 }
 
 void MainMenu::Select(WPARAM wParam, LPARAM lParam) {
@@ -116,69 +106,6 @@ void MainMenu::Select(WPARAM wParam, LPARAM lParam) {
     } else {
         highlighted_ = FindById(LOWORD(wParam));
     }
-}
-
-} // namespace qv
-
-namespace qv {
-
-namespace {
-// Every popup menu alive, so that a control that goes away stops being any menu's component.
-std::vector<PopupMenu*>& AllPopupMenus() {
-    static std::vector<PopupMenu*> menus;
-    return menus;
-}
-} // namespace
-
-PopupMenu::PopupMenu() {
-    AllPopupMenus().push_back(this);
-}
-
-PopupMenu::~PopupMenu() {
-    auto& menus = AllPopupMenus();
-    menus.erase(std::remove(menus.begin(), menus.end(), this), menus.end());
-    GraphicHost::PopupMenuGone(this);
-    if (ownWindow_)
-        DestroyWindow(ownWindow_);
-}
-
-void PopupMenu::Build(std::span<const MenuRow> rows) {
-    BuildInto(CreatePopupMenu(), rows);
-}
-
-void PopupMenu::ComponentGone(const Component* component) {
-    for (PopupMenu* menu : AllPopupMenus())
-        if (menu->popupComponent_ == component)
-            menu->popupComponent_ = nullptr;
-}
-
-HWND PopupMenu::OwnerWindow() {
-    // The menu's messages go to the window of the control it is shown for, else to the
-    // application's window; the menu loop needs some window of this thread.
-    if (auto* control = dynamic_cast<GraphicControl*>(popupComponent_))
-        if (HWND w = control->HostWindow(); w && IsWindow(w))
-            return w;
-    if (HWND w = Application::Instance().Window(); w && IsWindow(w))
-        return w;
-    if (!ownWindow_)
-        ownWindow_ = CreateHiddenWindow("QvPopupMenuOwner", &DefWindowProcA, nullptr);
-    return ownWindow_;
-}
-
-void PopupMenu::Popup(int screenX, int screenY) {
-    if (OnPopup)
-        OnPopup(*this);
-    if (!Handle())
-        return;
-    HWND owner = OwnerWindow();
-    Application::Instance().CancelHint();
-    // TPM_NONOTIFY: the owner's own menu bar must not take these ids for its items.
-    UINT id = static_cast<UINT>(TrackPopupMenu(
-        Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-        screenX, screenY, 0, owner, nullptr));
-    // The item runs after the menu has closed, so that it may show windows of its own.
-    if (id != 0)
-        Dispatch(id);
 }
 
 } // namespace qv

@@ -1,6 +1,5 @@
 #pragma once
 #include "framework/Component.h"
-#include "framework/MouseEvents.h"
 #include "framework/core/HelpChain.h"
 #include <windows.h>
 #include <functional>
@@ -27,7 +26,7 @@ public:
     std::function<void(Component& sender)> OnClick;
 
 private:
-    friend class TableMenu;
+    friend class MainMenu;
     std::string caption_;
     HelpNode help_{0, nullptr};
     UINT id_ = 0;
@@ -36,9 +35,9 @@ private:
     std::vector<std::unique_ptr<MenuItem>> items_;
 };
 
-// One row of a menu table. Level 0 is the menu bar (or a popup menu's own items), 1 a bar
-// entry's item, 2 a submenu's item; an item followed by deeper rows opens a submenu. "&" marks the
-// access key, "&&" shows a single "&", the caption "-" is a separator line.
+// One row of a menu table. Level 0 is the menu bar, 1 a bar entry's item, 2 a submenu's item;
+// an item followed by deeper rows opens a submenu. "&" marks the access key, "&&" shows a
+// single "&", the caption "-" is a separator line.
 struct MenuRow {
     const char* name;
     int level;
@@ -47,15 +46,19 @@ struct MenuRow {
     std::function<void(Component& sender)> onClick;
 };
 
-// A menu built from a table: its items, their command ids (from kFirstId) and handles.
-class TableMenu {
+// A window's menu bar built from a table: its items, their command ids (from kFirstId) and
+// handles.
+class MainMenu {
 public:
     static constexpr UINT kFirstId = 100;
 
-    virtual ~TableMenu();
-    TableMenu(const TableMenu&) = delete;
-    TableMenu& operator=(const TableMenu&) = delete;
+    MainMenu() = default;
+    // Takes the bar off its window first, so the window never keeps a destroyed menu.
+    ~MainMenu();
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
 
+    void Build(std::span<const MenuRow> rows);
     HMENU Handle() const { return handle_; }
     const std::vector<std::unique_ptr<MenuItem>>& Items() const { return root_.items_; }
 
@@ -66,23 +69,6 @@ public:
     // Runs the item's OnClick for a command id; false when the id is not a command here.
     bool Dispatch(UINT id) const;
 
-protected:
-    TableMenu() = default;
-    // Fills a new, empty menu handle (a bar or a popup) from the table; the menu owns it.
-    void BuildInto(HMENU handle, std::span<const MenuRow> rows);
-
-private:
-    MenuItem root_;
-    HMENU handle_ = nullptr;
-};
-
-// A window's menu bar, built from a table.
-class MainMenu : public TableMenu {
-public:
-    MainMenu() = default;
-    // Takes the bar off its window first, so the window never keeps a destroyed menu.
-    ~MainMenu();
-    void Build(std::span<const MenuRow> rows);
     // The window the bar is shown on (Form::SetMenu).
     void AttachTo(HWND window) { window_ = window; }
     // Remembers the item a WM_MENUSELECT highlights (nullptr when the menu closes).
@@ -90,41 +76,10 @@ public:
     MenuItem* Highlighted() const { return highlighted_; }
 
 private:
+    MenuItem root_;
+    HMENU handle_ = nullptr;
     MenuItem* highlighted_ = nullptr;
     HWND window_ = nullptr;
-};
-
-// A shortcut menu, built from a table whose level 0 rows are its own items. A graphic control
-// linked to it shows it on a right click (while AutoPopup is set); Popup shows it anywhere.
-// The chosen item's OnClick runs once the menu has closed.
-class PopupMenu : public Component, public TableMenu {
-public:
-    PopupMenu();
-    // Controls linked to the menu lose the link.
-    ~PopupMenu() override;
-
-    void Build(std::span<const MenuRow> rows);
-    // Runs OnPopup, then shows the menu with its top-left corner at a screen point and waits
-    // for the choice (modal); runs the chosen item's OnClick.
-    void Popup(int screenX, int screenY);
-
-    bool AutoPopup() const { return autoPopup_; }
-    void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
-    // The control the menu was last shown for by a right click; null until then and once that
-    // control is gone. Popup alone leaves it as it is.
-    Component* PopupComponent() const { return popupComponent_; }
-    void SetPopupComponent(Component* component) { popupComponent_ = component; }
-    // Called by a control that goes away: no menu keeps it as its popup component.
-    static void ComponentGone(const Component* component);
-
-    NotifyEvent OnPopup;
-
-private:
-    HWND OwnerWindow();
-
-    bool autoPopup_ = true;
-    Component* popupComponent_ = nullptr;
-    HWND ownWindow_ = nullptr; // owner of last resort, when there is no application window
 };
 
 } // namespace qv

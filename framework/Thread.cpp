@@ -6,23 +6,39 @@
 namespace qv {
 
 namespace {
-const char kHandOverClass[] = "QvThreadHandOver";
 const UINT kHandOverMessage = WM_APP + 1;
 } // namespace
+
+// Where the worker posts its hand-overs: they run inside the creating thread's message handling.
+class HandOverWindow : public HiddenWindow {
+public:
+    explicit HandOverWindow(Thread& thread) : HiddenWindow("QvThreadHandOver"), thread_(thread) {}
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
+        if (message != kHandOverMessage)
+            return false;
+        result = 0;
+        thread_.RunHandOver(static_cast<LONG>(wParam)); // may destroy the thread and this window
+        return true;
+    }
+
+private:
+    Thread& thread_;
+};
 
 Thread::Thread()
     : running_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       wake_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
       terminate_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       handedOver_(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
-      handOverWindow_(CreateHiddenWindow(kHandOverClass, HandOverProc, this)) {}
+      handOverWindow_(std::make_unique<HandOverWindow>(*this)) {}
 
 Thread::~Thread() {
     Finish();
     if (aliveDuringHandOver_)
         *aliveDuringHandOver_ = false;
-    if (handOverWindow_)
-        DestroyWindow(handOverWindow_);
+    handOverWindow_.reset();
     for (HANDLE h : {running_, wake_, terminate_, handedOver_})
         if (h)
             CloseHandle(h);
@@ -121,7 +137,8 @@ bool Thread::Synchronize(std::function<void()> call) {
         return false;
     pendingCall_ = std::move(call);
     LONG generation = pauseGeneration_;
-    if (!PostMessageA(handOverWindow_, kHandOverMessage, static_cast<WPARAM>(generation), 0))
+    if (!PostMessageA(handOverWindow_->Handle(), kHandOverMessage, static_cast<WPARAM>(generation),
+                      0))
         return true; // queue full: this hand-over is lost, the next one comes
     HANDLE events[2] = {terminate_, handedOver_};
     return WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 && !terminated_;
@@ -142,15 +159,6 @@ void Thread::RunHandOver(LONG generation) {
         aliveDuringHandOver_ = nullptr;
     }
     SetEvent(handedOver_);
-}
-
-LRESULT CALLBACK Thread::HandOverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Thread* self = WindowObject<Thread>(window, message, lParam);
-    if (message == kHandOverMessage && self) {
-        self->RunHandOver(static_cast<LONG>(wParam));
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace qv

@@ -1,8 +1,11 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <memory>
 
 namespace qv {
+
+class HandOverWindow;
 
 // A worker thread that the user-interface thread pauses, resumes and ends, and that hands work
 // to the user-interface thread and waits until it has run (Synchronize).
@@ -52,8 +55,8 @@ protected:
     bool Synchronize(std::function<void()> call);
 
 private:
+    friend class HandOverWindow;
     static void __cdecl ThreadProc(void* start);
-    static LRESULT CALLBACK HandOverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RunHandOver(LONG generation);
 
     HANDLE handle_ = nullptr;     // the worker's handle, this object's own (see Start)
@@ -61,7 +64,7 @@ private:
     HANDLE wake_ = nullptr;       // auto reset: a pause cuts the current sleep short
     HANDLE terminate_ = nullptr;  // manual reset: set once the worker is told to end
     HANDLE handedOver_ = nullptr; // auto reset: the pending hand-over has run or was dropped
-    HWND handOverWindow_ = nullptr;
+    std::unique_ptr<HandOverWindow> handOverWindow_;
     int pauses_ = 1;
     volatile LONG pauseGeneration_ = 0;
     volatile bool terminated_ = false;

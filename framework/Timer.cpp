@@ -7,11 +7,6 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-Timer::Timer() {
-    // A hidden pop-up: Windows 95 has no message-only windows.
-    CreateOwnWindow("QvTimerWindow", 0, WS_POPUP, "", RECT{0, 0, 0, 0}, nullptr, nullptr);
-}
-
 void Timer::SetEnabled(bool enabled) {
     if (enabled_ == enabled)
         return;

@@ -1,16 +1,16 @@
 #pragma once
-#include "framework/Window.h"
+#include "framework/HiddenWindow.h"
 #include <functional>
 
 namespace qv {
 
-// A message-driven timer (a window timer on a hidden window of its own). It runs while it is
-// enabled, its interval is above 0 and it has a handler; OnTimer runs on the UI thread inside
-// the exception barrier. Starting it raises EOutOfResources "No More Timers Available" when
-// Windows has no timer left.
-class Timer : public Window {
+// A message-driven timer (a window timer on a hidden window of its own, of the class named).
+// It runs while it is enabled, its interval is above 0 and it has a handler; OnTimer runs on
+// the UI thread inside the exception barrier. Starting it raises EOutOfResources "No More
+// Timers Available" when Windows has no timer left.
+class Timer : public HiddenWindow {
 public:
-    Timer();
+    explicit Timer(const char* className = "QvTimerWindow") : HiddenWindow(className) {}
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) override;
     unsigned Interval() const { return interval_; }

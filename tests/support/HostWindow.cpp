@@ -12,7 +12,6 @@ HostWindow::HostWindow(int left, int top, int width, int height)
 HostWindow::HostWindow(int left, int top, int width, int height, COLORREF background)
     : brush_(CreateSolidBrush(background)) {
     WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = Proc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kClassName;
@@ -55,9 +54,6 @@ LRESULT CALLBACK HostWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self || self->window_ != window)
         return DefWindowProcA(window, message, wParam, lParam);
-    LRESULT routed = 0;
-    if (self->host_.HandleMessage(message, wParam, lParam, routed))
-        return routed;
     switch (message) {
     case WM_ERASEBKGND:
         return 1; // the paint message draws the background

@@ -1,8 +1,7 @@
 #pragma once
 // A raw top-level window that hosts window-less controls the way the program's forms and panels
-// do, without the framework's Form around it: its procedure passes every message to its
-// GraphicHost first (mouse, pointer, hints, popup menus, drag and drop), then paints its own
-// background in a plain colour and the controls over it.
+// do, without the framework's Form around it: it paints its own background in a plain colour
+// and the controls over it.
 #include "framework/GraphicControl.h"
 #include <windows.h>
 

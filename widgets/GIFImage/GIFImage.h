@@ -14,6 +14,22 @@ namespace qv {
 
 class TFrame;
 
+// The types of the framework properties and events the image control publishes (see below).
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+using TCursor = int;
+constexpr TCursor crDefault = 0, crDrag = -12;
+using TShiftState = unsigned;
+using MouseEvent =
+    std::function<void(Component& sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using MouseMoveEvent = std::function<void(Component& sender, TShiftState shift, int x, int y)>;
+using DragOverEvent = std::function<void(Component& sender, Component& source, int x, int y,
+                                         TDragState state, bool& accept)>;
+using DragDropEvent = std::function<void(Component& sender, Component& source, int x, int y)>;
+using EndDragEvent = std::function<void(Component& sender, Component* target, int x, int y)>;
+
 // A window-less control that shows a GIF picture: it composes the frames on an off-screen
 // surface, paints it centred, stretched, fitted or tiled, lets transparent pixels show what its
 // parent painted underneath, and animates multi-frame pictures on a TTimerEx.
@@ -73,6 +89,31 @@ public:
     NotifyEvent OnChange;
     NotifyEvent OnWrapAnimation;
     void SetOnProgress(TProgressEvent handler);
+
+    // Published with the framework's meaning and kept as given, for a program that sets them;
+    // the dialog's picture takes no input and is placed by its bounds, so nothing acts on them.
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align) { align_ = align; }
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor) { cursor_ = cursor; }
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint) { hint_ = std::move(hint); }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show) { showHint_ = show; }
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+    Component* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(Component* menu) { popupMenu_ = menu; }
+    NotifyEvent OnClick, OnDblClick, OnStartDrag;
+    MouseEvent OnMouseDown, OnMouseUp;
+    MouseMoveEvent OnMouseMove;
+    DragOverEvent OnDragOver;
+    DragDropEvent OnDragDrop;
+    EndDragEvent OnEndDrag;
 
     // What the picture is (read-only).
     bool Empty() const { return empty_; }
@@ -140,6 +181,13 @@ private:
     bool empty_ = true, animated_ = false, stretched_ = false;
     bool skipDisposal_ = true, captureBackground_ = false;
     bool paintingNow_ = false;
+
+    TAlign align_ = alNone;
+    TCursor cursor_ = crDefault, dragCursor_ = crDrag;
+    TDragMode dragMode_ = dmManual;
+    std::string hint_;
+    bool showHint_ = false, parentShowHint_ = true;
+    Component* popupMenu_ = nullptr;
 };
 
 } // namespace qv

@@ -1,15 +1,8 @@
 #include "widgets/TimerEx/TimerEx.h"
-#include "framework/ErrorBox.h"
-#include "framework/Exceptions.h"
-#include "framework/HiddenWindow.h"
+#include "framework/Timer.h"
 #include "widgets/TimerEx/TimerThread.h"
 
 namespace qv {
-
-namespace {
-const char kTimerWindowClass[] = "QvTimerExWindow";
-const UINT_PTR kTimerId = 1;
-} // namespace
 
 int ThreadPriorityValue(TThreadPriority priority) {
     static const int values[] = {-15, -2, -1, 0, 1, 2, 15};
@@ -26,7 +19,6 @@ TTimerEx::~TTimerEx() {
     // Ending the worker waits for it, but it is either paused, sleeping or waiting for a
     // hand-over, and all three give way at once: no tick reaches this timer any more.
     worker_.reset();
-    DestroyTimerWindow();
 }
 
 void TTimerEx::SetEnabled(bool enabled) {
@@ -70,19 +62,27 @@ void TTimerEx::Timer() {
     handler(*this);
 }
 
+HWND TTimerEx::Window() const {
+    return windowTimer_ ? windowTimer_->Handle() : nullptr;
+}
+
 void TTimerEx::Rearm() {
     if (worker_ && !worker_->Paused())
         worker_->Pause();
-    if (window_)
-        KillTimer(window_, kTimerId);
+    if (windowTimer_)
+        windowTimer_->SetEnabled(false);
 
     if (threaded_) {
-        DestroyTimerWindow();
+        windowTimer_.reset();
         if (!worker_)
             worker_ = std::make_unique<TTimerThread>(*this); // starts paused
     } else {
         worker_.reset(); // paused above, so it ends at once
-        CreateTimerWindow();
+        if (!windowTimer_) {
+            windowTimer_ = std::make_unique<qv::Timer>("QvTimerExWindow");
+            windowTimer_->SetEnabled(false);
+            windowTimer_->SetOnTimer([this](Component&) { Timer(); });
+        }
     }
 
     if (interval_ == 0 || !enabled_ || !onTimer_)
@@ -91,34 +91,10 @@ void TTimerEx::Rearm() {
         worker_->SetPriority(ThreadPriorityValue(priority_));
         while (worker_->Paused())
             worker_->Resume();
-    } else if (!window_ || !SetTimer(window_, kTimerId, interval_, nullptr)) {
-        throw EOutOfResources("No More Timers Available");
+    } else {
+        windowTimer_->SetInterval(interval_);
+        windowTimer_->SetEnabled(true); // "No More Timers Available" when Windows has none left
     }
-}
-
-void TTimerEx::CreateTimerWindow() {
-    if (!window_)
-        window_ = CreateHiddenWindow(kTimerWindowClass, WindowProc, this);
-}
-
-void TTimerEx::DestroyTimerWindow() {
-    if (window_) {
-        DestroyWindow(window_);
-        window_ = nullptr;
-    }
-}
-
-LRESULT CALLBACK TTimerEx::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    TTimerEx* self = WindowObject<TTimerEx>(window, message, lParam);
-    if (message == WM_TIMER && self) {
-        try {
-            self->Timer();
-        } catch (...) {
-            ReportCurrentException();
-        }
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 } // namespace qv

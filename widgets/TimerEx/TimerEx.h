@@ -6,6 +6,8 @@
 
 namespace qv {
 
+class Timer;
+
 enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
 // The platform's thread priority for a TThreadPriority (tpIdle -15 ... tpTimeCritical 15).
@@ -13,8 +15,8 @@ int ThreadPriorityValue(TThreadPriority priority);
 
 class TTimerThread;
 
-// A timer that ticks on the user-interface thread, either from a window timer on a hidden
-// window of its own or from a worker thread that sleeps and hands each tick over.
+// A timer that ticks on the user-interface thread, either from the framework's window timer
+// (a hidden window of its own) or from a worker thread that sleeps and hands each tick over.
 // Every setter stores its value and re-arms the timer when the value changed.
 class TTimerEx : public Component {
 public:
@@ -39,13 +41,10 @@ public:
 
     // The current worker and hidden window (none when the other mode is in use).
     TTimerThread* Worker() const { return worker_.get(); }
-    HWND Window() const { return window_; }
+    HWND Window() const;
 
 private:
     void Rearm();
-    void CreateTimerWindow();
-    void DestroyTimerWindow();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool enabled_ = true;
     UINT interval_ = 1000;
@@ -53,7 +52,7 @@ private:
     TThreadPriority priority_ = tpNormal;
     TimerEvent onTimer_;
     std::unique_ptr<TTimerThread> worker_;
-    HWND window_ = nullptr;
+    std::unique_ptr<qv::Timer> windowTimer_;
 };
 
 } // namespace qv

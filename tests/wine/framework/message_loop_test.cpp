@@ -11,29 +11,24 @@ namespace {
 const UINT kNext = WM_APP + 7;
 
 // Answers each of its messages by posting the next one, so the queue never runs empty.
-class EndlessPoster {
+class EndlessPoster : public qv::HiddenWindow {
 public:
     int handled = 0;
     std::function<void()> onMessage;
 
-    EndlessPoster() : window_(qv::CreateHiddenWindow("QvTestEndlessPoster", Proc, this)) {
-        PostMessageA(window_, kNext, 0, 0);
-    }
-    ~EndlessPoster() { DestroyWindow(window_); }
+    EndlessPoster() : HiddenWindow("QvTestEndlessPoster") { PostMessageA(Handle(), kNext, 0, 0); }
 
-private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        EndlessPoster* self = qv::WindowObject<EndlessPoster>(window, message, lParam);
-        if (message != kNext || !self)
-            return DefWindowProcA(window, message, wParam, lParam);
-        ++self->handled;
-        PostMessageA(window, kNext, 0, 0);
-        if (self->onMessage)
-            self->onMessage();
-        return 0;
+protected:
+    bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+        if (message != kNext)
+            return false;
+        ++handled;
+        PostMessageA(Handle(), kNext, 0, 0);
+        if (onMessage)
+            onMessage();
+        result = 0;
+        return true;
     }
-
-    HWND window_;
 };
 
 class PlainForm : public qv::Form {

@@ -172,7 +172,7 @@ TEST(MainWindowLayout, TabOrderOfEachBox) {
     EXPECT_EQ(TabStops(f.GroupBox3.Handle()),
               (std::vector<std::string>{"namecachebar", "pathcachebar", "enamecache", "epathcache",
                                         "enablenamecache"}));
-    for (HWND w : {f.Handle(), f.GroupBox1.Handle(), f.GroupBox2.Handle(), f.GroupBox3.Handle()})
+    for (HWND w : {f.Handle(), f.GroupBox2.Handle(), f.GroupBox3.Handle()})
         EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
 }
 
