@@ -27,13 +27,11 @@ function(qv_crtdll_specs out_file)
   file(CONFIGURE OUTPUT ${out_file} CONTENT "${entry}\n")
 endfunction()
 
-# Links TARGET against crtdll.dll: the specs file above, and the few functions that the static
-# libraries name and crtdll.dll lacks (framework/crtdll/).
+# Links TARGET against crtdll.dll through the specs file above.
 function(qv_link_crtdll target)
   set(specs ${CMAKE_BINARY_DIR}/crtdll.specs)
   qv_crtdll_specs(${specs})
   target_link_options(${target} PRIVATE -specs=${specs})
-  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/framework/crtdll/CrtdllSupplement.cpp)
 endfunction()
 
 # Links TARGET against the runtime that QV_C_RUNTIME chooses.

@@ -13,7 +13,7 @@ mkdir -p "$out/corpus"
 
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$repo" -I"$repo/tests" "$here/gif_decode_fuzzer.cpp" "$repo"/widgets/GIFImage/core/*.cpp \
-    -o "$out/gif_decode_fuzzer"
+    -lgif -o "$out/gif_decode_fuzzer"
 
 "$out/gif_decode_fuzzer" -max_total_time="$duration" -rss_limit_mb=2560 -malloc_limit_mb=1024 \
     -max_len=65536 -timeout=60 -print_final_stats=1 -artifact_prefix="$out/finding-" "$@" \

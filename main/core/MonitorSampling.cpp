@@ -1,6 +1,5 @@
 #include "main/core/MonitorSampling.h"
 #include "main/core/MemoryMath.h"
-#include <cstdio>
 
 namespace qv {
 namespace {
@@ -31,13 +30,9 @@ std::string GaugeCaption(std::int32_t valueKb, std::int32_t totalKb) {
 
 std::string ResourceLabel(ResourceKind kind, std::optional<std::uint16_t> percent) {
     static const char* const kNames[] = {"System", "GDI", "User"};
-    const char* name = kNames[static_cast<int>(kind)];
-    char text[32];
-    if (percent)
-        std::snprintf(text, sizeof text, "%s: %d %%", name, static_cast<int>(*percent));
-    else
-        std::snprintf(text, sizeof text, "%s: n/a", name);
-    return text;
+    const std::string name = kNames[static_cast<int>(kind)];
+    // std::to_string, not snprintf: the release then links no printf.
+    return name + ": " + (percent ? std::to_string(*percent) + " %" : std::string("n/a"));
 }
 
 void TakeFirstSample(MemoryFigures& f, std::int64_t& lastFreePhysBytes, MonitorPlatform& platform,

@@ -25,7 +25,7 @@ namespace qvtest {
 enum class Win9xVersion { Windows95, Windows98 };
 
 // Installs the personality when the environment asks for it and reports whether it is on.
-// Test programs that may run under it call this first thing in main (which also links it in).
+// The shared test main (TestMain.cpp) calls it first thing, which also links it in.
 bool InstallWin9xPersonalityIfAsked();
 bool Win9xPersonalityActive();
 // The version the personality plays (Windows 98 unless asked for 95), and a change of it.

@@ -101,6 +101,8 @@ TEST(GifReference, HelperPicturesAgreeWithGiflib) {
         o.interlaced = pick(0, 1) == 1;
         o.blockSize = std::size_t(pick(0, 3) == 0 ? pick(1, 8) : 255);
         o.lzw.clearWhenFull = pick(0, 3) != 0;
+        o.lzw.clearFirst = pick(0, 4) != 0;
+        o.lzw.endCode = pick(0, 4) != 0;
         if (pick(0, 1)) {
             o.localBits = bits;
         }

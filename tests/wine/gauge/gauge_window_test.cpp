@@ -98,8 +98,3 @@ TEST_F(GaugeOnWindow, IgnoredValuesDrawNothing) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -163,8 +163,3 @@ TEST(GifBitmaps, DescriptionBlocks) {
     EXPECT_EQ(d.colors[0].rgbRed | d.colors[0].rgbGreen | d.colors[0].rgbBlue, 0);
     EXPECT_EQ(d.colors[1].rgbRed & d.colors[1].rgbGreen & d.colors[1].rgbBlue, 255);
 }
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,9 +1,8 @@
 #include "framework/core/FpuPrecision.h"
 #include "main/core/MemoryMath.h"
+#include "support/TestMain.h"
 #include "widgets/gauge/core/GaugeModel.h"
 #include <gtest/gtest.h>
-
-extern std::uint16_t g_startupControlWord;
 
 namespace {
 
@@ -15,12 +14,12 @@ struct ControlWordGuard {
 
 TEST(X87ControlWord, ExtendedPrecisionInsideAWindowsProcess) {
     ControlWordGuard guard;
-    std::printf("x87 control word at process start: 0x%04X\n", g_startupControlWord);
+    std::printf("x87 control word at process start: 0x%04X\n", qvtest::StartupControlWord());
     qv::EnsureExtendedPrecision();
     const std::uint16_t word = qv::X87ControlWord();
     EXPECT_EQ(word & qv::kX87PrecisionMask, qv::kX87Precision64);
     EXPECT_EQ(word & qv::kX87RoundingMask, 0) << "round to nearest";
-    EXPECT_EQ(word & 0x3F, g_startupControlWord & 0x3F) << "exception masks unchanged";
+    EXPECT_EQ(word & 0x3F, qvtest::StartupControlWord() & 0x3F) << "exception masks unchanged";
     // Figures that depend on the 64-bit mantissa.
     EXPECT_EQ(qv::PercentToPixels(20, 5), 0);
     EXPECT_EQ(qv::CacheCeilingKb(64ULL << 20), 33150);

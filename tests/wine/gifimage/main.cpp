@@ -1,8 +1,0 @@
-#include "support/Win9xPersonality.h"
-#include <gtest/gtest.h>
-
-int main(int argc, char** argv) {
-    qvtest::InstallWin9xPersonalityIfAsked();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
