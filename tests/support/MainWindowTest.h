@@ -22,9 +22,9 @@ inline const std::string kTemplatePrefix = std::string(kTemplatesKey) + "\\";
 // shown); its creation handler loads the settings. The store's state starts as the program's
 // does, so several windows of one test process do not share it.
 inline std::unique_ptr<Tf1> CreateMainWindow() {
-    CurrentTemplateName.clear();
-    NameCacheBytes = {};
-    PathCacheBytes = {};
+    Module.CurrentTemplateName.clear();
+    Module.NameCacheBytes = {};
+    Module.PathCacheBytes = {};
     auto form = std::make_unique<Tf1>();
     f1 = form.get();
     qv::Application::Instance().SetMainForm(form.get());

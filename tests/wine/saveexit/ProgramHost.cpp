@@ -41,8 +41,8 @@ Snapshot TakeSnapshot() {
 ProgramHost::ProgramHost() {
     qv::Application& app = qv::Application::Instance();
     app.ResetTerminated();
-    SettingsChanged = false;
-    ConfirmResult = 0;
+    Module.SettingsChanged = false;
+    Module.ConfirmResult = 0;
     // As start-up does: the main window first, then the dialog it owns.
     window_ = CreateMainWindow();
     dialog_ = std::make_unique<Tokform>();
@@ -63,8 +63,8 @@ ProgramHost::~ProgramHost() {
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
     app.ResetTerminated();
-    ProfileAccessor.reset();
-    RegistryAccessor.reset();
+    Module.ProfileAccessor.reset();
+    Module.RegistryAccessor.reset();
 }
 
 void ProgramHost::Command(const char* itemName) {

@@ -108,7 +108,7 @@ TEST_F(StoreSave, TheUpperBytesOfTheTemplateFoundAtStartPassIntoTheOwnOne) {
     f.enamecache.SetValue(4096);
     EXPECT_EQ(Save(), "");
     EXPECT_EQ(GetRegValue(kOwnTemplateKey, "NameCache"), Binary({0x00, 0x10, 0xEE, 0xFF}));
-    EXPECT_EQ(CurrentTemplateName, "Desktop");
+    EXPECT_EQ(Module.CurrentTemplateName, "Desktop");
 }
 
 TEST_F(StoreSave, ValuesTypedBeyondTheRangeAreHeldBeforeTheyGoIntoTheBytes) {
@@ -138,14 +138,14 @@ TEST_F(StoreSave, AnUnwritableSystemIniStopsTheSaveBeforeTheRegistry) {
     Tf1& f = Start();
     f.enablenamecache.SetChecked(true);
     f.epathcache.SetValue(100);
-    ASSERT_TRUE(SettingsChanged);
+    ASSERT_TRUE(Module.SettingsChanged);
     const auto templatesBefore = RegValues(kTemplatesKey);
     const auto ownBefore = RegValues(kOwnTemplateKey);
     std::printf("system.ini made unwritable by: %s\n", MakeSystemIniUnwritable().c_str());
 
     EXPECT_EQ(Save(), "Unable to write to system.ini.");
     EXPECT_EQ(boxes.Boxes().back().flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_EQ(RegValues(kTemplatesKey), templatesBefore);
     EXPECT_EQ(RegValues(kOwnTemplateKey), ownBefore);
 }
@@ -163,14 +163,14 @@ TEST_F(StoreSave, ARefusedDeleteEndsTheSaveWithoutTheNotice) {
     EXPECT_EQ(boxes.Boxes().back().flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(ReadSystemIni(), before);
     EXPECT_EQ(Templates(), templatesBefore);
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 
     held.Release();
     Command("save1");
     for (const auto& key : kStoreKeys)
         EXPECT_EQ(IniValue(ParseIni(ReadSystemIni()), "vcache", key), std::nullopt) << key;
     EXPECT_EQ(boxes.Boxes().back().text, kRebootNoticeText);
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
 }
 
 // Start-up stops at a template value of the wrong type, before the [vcache] keys: a save then
