@@ -2,67 +2,16 @@
 // registry.
 #include "DialogDriver.h"
 #include "LockedKey.h"
-#include "Machines.h"
+#include "SaveTest.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
-#include "main/SaveExit.h"
 #include "support/Pump.h"
-#include "support/Recorders.h"
 #include "support/Win9xPersonality.h"
-#include <gtest/gtest.h>
 
 using qvtest::Answer;
 using qvtest::Bytes;
 
-namespace {
-
-class Save : public ::testing::Test {
-protected:
-    qvtest::IniModel Ini() const { return qvtest::ParseIni(qvtest::ReadSystemIni()); }
-    std::optional<std::string> Vcache(const char* key) const {
-        return qvtest::IniValue(Ini(), "vcache", key);
-    }
-    std::optional<qvtest::RegValue> Quorvane(const char* value) const {
-        return qvtest::GetRegValue(qvtest::TemplateKey("Quorvane"), value);
-    }
-    void ExpectOneNotice() const {
-        ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].text, kRebootNoticeText);
-        EXPECT_EQ(boxes.Boxes()[0].caption, " Quorvane 3");
-        EXPECT_EQ(boxes.Boxes()[0].flags, 64u);
-        EXPECT_EQ(boxes.Boxes()[0].owner, qv::Application::Instance().Window());
-    }
-    qvtest::MessageBoxRecorder boxes;
-};
-
-using ValueMap = std::map<std::string, qvtest::RegValue>;
-
-qvtest::RegValue Binary(std::initializer_list<int> bytes) {
-    return {REG_BINARY, Bytes(bytes)};
-}
-
-ValueMap With(ValueMap values, const ValueMap& more) {
-    for (const auto& [name, value] : more)
-        values[name] = value;
-    return values;
-}
-
-// Control\FileSystem as the system keeps it, with a value of the program's own among others.
-ValueMap PrepareFileSystemKey() {
-    qvtest::SetRegValue(qvtest::kFileSystemKey, "Win31FileSystem", REG_BINARY, Bytes({0}));
-    qvtest::SetRegValue(qvtest::kFileSystemKey, "NameCache", REG_BINARY, Bytes({1, 2, 3, 4}));
-    return qvtest::RegValues(qvtest::kFileSystemKey);
-}
-
-// Everything but the keys the program owns stays as it was: other sections, other keys of
-// [vcache], their order.
-void ExpectForeignContentKept(const std::string& before, const std::string& after) {
-    const std::vector<std::string> own{"minfilecache", "maxfilecache", "chunksize"};
-    EXPECT_EQ(qvtest::WithoutKeys(qvtest::ParseIni(after), "vcache", own),
-              qvtest::WithoutKeys(qvtest::ParseIni(before), "vcache", own));
-}
-
-} // namespace
+using namespace qvtest::save;
 
 TEST_F(Save, WithEveryBoxUntickedDeletesTheKeysAndMakesDesktopCurrent) {
     qvtest::PrepareMachine(qvtest::QuorvaneMachine());
