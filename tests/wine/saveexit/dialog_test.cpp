@@ -1,7 +1,7 @@
 // The confirmation dialog on its own: layout, and each way of answering it with real input
 // while it runs modally.
 #include "DialogDriver.h"
-#include "ProgramHost.h"
+#include "support/ProgramHost.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
 #include "support/SystemFiles.h"

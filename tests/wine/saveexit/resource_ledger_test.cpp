@@ -3,7 +3,7 @@
 // the 9x personality's ledger (support/ResourceLedger.h), after one round of warm-up.
 #include "AnimatedPicture.h"
 #include "Machines.h"
-#include "ProgramHost.h"
+#include "support/ProgramHost.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
 #include "support/Pump.h"
