@@ -25,27 +25,27 @@ void EnableRow(std::initializer_list<qv::Window*> controls, bool enabled) {
 
 void Tf1::eminChange(qv::Component&) {
     BarFollowsEdit(min, emin);
-    RowChanged(SettingsRow::MinFileCache);
+    Module.RowChanged(qv::SettingsRow::MinFileCache);
 }
 
 void Tf1::emaxChange(qv::Component&) {
     BarFollowsEdit(max, emax);
-    RowChanged(SettingsRow::MaxFileCache);
+    Module.RowChanged(qv::SettingsRow::MaxFileCache);
 }
 
 void Tf1::echunkChange(qv::Component&) {
     BarFollowsEdit(chunk, echunk);
-    RowChanged(SettingsRow::ChunkSize);
+    Module.RowChanged(qv::SettingsRow::ChunkSize);
 }
 
 void Tf1::enamecacheChange(qv::Component&) {
     BarFollowsEdit(namecachebar, enamecache);
-    RowChanged(SettingsRow::FileCache);
+    Module.RowChanged(qv::SettingsRow::FileCache);
 }
 
 void Tf1::epathcacheChange(qv::Component&) {
     BarFollowsEdit(pathcachebar, epathcache);
-    RowChanged(SettingsRow::FileCache);
+    Module.RowChanged(qv::SettingsRow::FileCache);
 }
 
 // Spin edit exit: the bar follows; the flag is left alone.
@@ -106,7 +106,7 @@ void Tf1::minChange(qv::Component&) {
         emax.SetValue(max.Position());
     }
     emin.SetValue(min.Position());
-    RowChanged(SettingsRow::MinFileCache);
+    Module.RowChanged(qv::SettingsRow::MinFileCache);
 }
 
 // Moving the maximal bar below the minimal one pulls the minimal one down.
@@ -116,7 +116,7 @@ void Tf1::maxChange(qv::Component&) {
         emin.SetValue(min.Position());
     }
     emax.SetValue(max.Position());
-    RowChanged(SettingsRow::MaxFileCache);
+    Module.RowChanged(qv::SettingsRow::MaxFileCache);
 }
 
 // These three leave the flag to the spin edit's change handler, which runs only when the text
@@ -137,22 +137,22 @@ void Tf1::pathcachebarChange(qv::Component&) {
 
 void Tf1::enablemincacheClick(qv::Component&) {
     EnableRow({&Label1, &Label2, &min, &emin}, enablemincache.Checked());
-    RowChanged(SettingsRow::MinFileCache);
+    Module.RowChanged(qv::SettingsRow::MinFileCache);
 }
 
 void Tf1::enablemaxcacheClick(qv::Component&) {
     EnableRow({&Label3, &Label4, &max, &emax}, enablemaxcache.Checked());
-    RowChanged(SettingsRow::MaxFileCache);
+    Module.RowChanged(qv::SettingsRow::MaxFileCache);
 }
 
 void Tf1::enablechunkClick(qv::Component&) {
     EnableRow({&Label5, &Label6, &chunk, &echunk}, enablechunk.Checked());
-    RowChanged(SettingsRow::ChunkSize);
+    Module.RowChanged(qv::SettingsRow::ChunkSize);
 }
 
 // The one box of the File Cache group governs both of its rows.
 void Tf1::enablenamecacheClick(qv::Component&) {
     EnableRow({&Label9, &namecachebar, &enamecache, &Label10, &pathcachebar, &epathcache},
               enablenamecache.Checked());
-    RowChanged(SettingsRow::FileCache);
+    Module.RowChanged(qv::SettingsRow::FileCache);
 }

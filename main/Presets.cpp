@@ -1,28 +1,16 @@
 #include "main/Presets.h"
 #include "main/ModuleState.h"
+#include "main/SettingsEditors.h"
 #include "main/f1.h"
 
-namespace {
-
-// Track bar first, then the spin edit; each editor holds the value to its own range.
-void SetRow(qv::TrackBar& bar, qv::SpinEdit& edit, std::int32_t value) {
-    bar.SetPosition(value);
-    edit.SetValue(value);
-}
-
-} // namespace
-
 void ApplyPreset(Tf1& f, qv::PresetSystem system, qv::PresetKind kind) {
-    f.enablemincache.SetChecked(true);
-    f.enablemaxcache.SetChecked(true);
-    f.enablechunk.SetChecked(true);
-    AllRowsChanged();
-    const qv::PresetValues v = qv::PresetFor(system, kind, MemoryStatus.dwTotalPhys);
-    SetRow(f.min, f.emin, v.minFileCache);
-    SetRow(f.max, f.emax, v.maxFileCache);
-    SetRow(f.chunk, f.echunk, v.chunkSize);
-    SetRow(f.namecachebar, f.enamecache, v.nameCache);
-    SetRow(f.pathcachebar, f.epathcache, v.pathCache);
+    const qv::CacheSettings preset =
+        qv::WithPreset(SettingsInEditors(f), system, kind, Module.MemoryStatus.dwTotalPhys);
+    // The boxes in table order; one already ticked, and the name cache's, raise nothing.
+    for (const qv::ParameterRow& row : qv::kParameterRows)
+        BoxOf(f, row.row).SetChecked(preset.*row.enabled);
+    Module.AllRowsChanged();
+    PutIntoEditors(f, preset);
 }
 
 using qv::PresetKind;

@@ -4,13 +4,14 @@
 #include "main/Sampling.h"
 #include "main/ModuleState.h"
 #include "main/MonitorPlatform.h"
+#include "main/SettingsEditors.h"
 #include "main/f1.h"
 
 namespace {
 
 // The platform queries, alive for the run; the first use sets MemoryStatus.dwLength.
 qv::Win32MonitorPlatform& Platform() {
-    static qv::Win32MonitorPlatform platform(MemoryStatus);
+    static qv::Win32MonitorPlatform platform(Module.MemoryStatus);
     return platform;
 }
 
@@ -43,10 +44,12 @@ public:
     // The track bars move their positions into the new range themselves; the spin edits only
     // store the bound.
     void SetCacheCeiling(std::int32_t ceilingKb) override {
-        f_.min.SetMax(ceilingKb);
-        f_.max.SetMax(ceilingKb);
-        f_.emin.SetMaxValue(ceilingKb);
-        f_.emax.SetMaxValue(ceilingKb);
+        for (std::size_t i = 0; i < qv::kParameterRows.size(); ++i)
+            if (qv::kParameterRows[i].ceilingBound)
+                BarOf(f_, i).SetMax(ceilingKb);
+        for (std::size_t i = 0; i < qv::kParameterRows.size(); ++i)
+            if (qv::kParameterRows[i].ceilingBound)
+                EditOf(f_, i).SetMaxValue(ceilingKb);
     }
 
 private:
@@ -60,7 +63,7 @@ private:
 
 void TakeFirstMemorySample(Tf1& form) {
     WindowDisplay display(form);
-    qv::TakeFirstSample(MemoryFigures, LastFreePhysBytes, Platform(), display);
+    qv::TakeFirstSample(Module.MemoryFigures, Module.LastFreePhysBytes, Platform(), display);
 }
 
 void ShowResourceLabels(Tf1& form) {
@@ -70,5 +73,5 @@ void ShowResourceLabels(Tf1& form) {
 
 void Tf1::updatemem(qv::Component&) {
     WindowDisplay display(*this);
-    qv::RefreshSample(MemoryFigures, LastFreePhysBytes, Platform(), display);
+    qv::RefreshSample(Module.MemoryFigures, Module.LastFreePhysBytes, Platform(), display);
 }

@@ -7,6 +7,7 @@
 #include "main/SaveExit.h"
 #include "main/f1.h"
 #include "okunit/okform.h"
+#include <optional>
 
 void ShowRebootNotice() {
     qv::ShowMessageBox(qv::Application::Instance().Window(), kRebootNoticeText,
@@ -17,7 +18,7 @@ void ShowRebootNotice() {
 // raised and no notice is shown; the error goes on to the standard error box.
 void Tf1::save(qv::Component&) {
     SaveSettings(*this);
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     ShowRebootNotice();
 }
 
@@ -36,21 +37,24 @@ void Tf1::disablecache(qv::Component&) {
     enablemaxcache.SetChecked(false);
     enablechunk.SetChecked(false);
     enablenamecache.SetChecked(false);
-    AllRowsChanged();
+    Module.AllRowsChanged();
 }
 
 // canClose comes in as true. An error in the Yes path's Save leaves this handler by exception,
 // so the form's Close stops before closing and the window stays open.
 void Tf1::FormCloseQuery(qv::Component& sender, bool& canClose) {
-    if (!SettingsChanged)
+    if (!Module.SettingsChanged)
         return;
-    okform->ShowModal();
-    if (ConfirmResult == 0) {
+    // The answer is kept from one showing to the next: the dialog closed without a button
+    // acts on the last one given.
+    if (const std::optional<std::int32_t> answer = okform->Ask())
+        Module.ConfirmResult = *answer;
+    if (Module.ConfirmResult == 0) {
         canClose = false;
         return;
     }
     canClose = true;
-    if (ConfirmResult == 1)
+    if (Module.ConfirmResult == 1)
         save(sender);
 }
 

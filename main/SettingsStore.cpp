@@ -1,9 +1,10 @@
 // The cache settings store: loads the [vcache] keys of system.ini and the file-system template
-// of the registry into the editors at start-up, and writes both back on save.
+// of the registry into the editors at start-up, and carries out the save's plan.
 #include "main/SettingsStore.h"
 #include "main/ModuleState.h"
+#include "main/SettingsEditors.h"
 #include "main/core/ProfileInteger.h"
-#include "main/core/TemplateBytes.h"
+#include "main/core/SavePlan.h"
 #include "main/f1.h"
 #include <memory>
 #include <string>
@@ -11,158 +12,147 @@
 namespace {
 
 const char kVcache[] = "vcache";
-const std::string kTemplatesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
-const char kOwnTemplate[] = "Quorvane";
-const char kOwnTemplateText[] = "Quorvane Settings";
-const char kDesktopTemplate[] = "Desktop";
-const char kNameCacheValue[] = "NameCache";
-const char kPathCacheValue[] = "PathCache";
 const char kDefaultValue[] = "";
 
-// The three disk-cache rows, in the order they are loaded and saved.
-struct VcacheRow {
-    SettingsRow row;
-    const char* key;
-    qv::CheckBox Tf1::*box;
-    void (Tf1::*click)(qv::Component&);
-    qv::TrackBar Tf1::*bar;
-    qv::SpinEdit Tf1::*edit;
-};
-
-const VcacheRow kVcacheRows[] = {
-    {SettingsRow::MinFileCache, "minfilecache", &Tf1::enablemincache, &Tf1::enablemincacheClick,
-     &Tf1::min, &Tf1::emin},
-    {SettingsRow::MaxFileCache, "maxfilecache", &Tf1::enablemaxcache, &Tf1::enablemaxcacheClick,
-     &Tf1::max, &Tf1::emax},
-    {SettingsRow::ChunkSize, "chunksize", &Tf1::enablechunk, &Tf1::enablechunkClick, &Tf1::chunk,
-     &Tf1::echunk},
-};
-
-// Ticks a box (its click event runs) and runs its click handler once more, as loading does.
-void TickAndApply(Tf1& f, qv::CheckBox& box, void (Tf1::*click)(qv::Component&)) {
-    box.SetChecked(true);
-    (f.*click)(box);
-}
-
-bool Shown(SettingsRow row) {
-    return !RowsNotShown.test(static_cast<std::size_t>(row));
-}
-
-void MarkShown(SettingsRow row) {
-    RowsNotShown.reset(static_cast<std::size_t>(row));
+std::string TemplateKey(const std::string& name) {
+    return std::string(qv::kTemplatesKey) + "\\" + name;
 }
 
 // The template in force, its two values into the editors, and the box when it is the program's
 // own. A missing key or template leaves the defaults; a value of the wrong type raises.
 void ReadTemplate(Tf1& f) {
-    qv::Registry& registry = *RegistryAccessor;
+    qv::Registry& registry = *Module.RegistryAccessor;
     registry.CloseKey();
-    if (!registry.OpenKey(kTemplatesKey, false))
+    if (!registry.OpenKey(qv::kTemplatesKey, false))
         return;
-    CurrentTemplateName = registry.ReadString(kDefaultValue);
+    Module.CurrentTemplateName = registry.ReadString(kDefaultValue);
 
     registry.CloseKey();
-    if (!registry.OpenKey(kTemplatesKey + "\\" + CurrentTemplateName, false))
+    if (!registry.OpenKey(TemplateKey(Module.CurrentTemplateName), false))
         return;
-    registry.ReadRaw4(kPathCacheValue, PathCacheBytes);
-    registry.ReadRaw4(kNameCacheValue, NameCacheBytes);
+    registry.ReadRaw4(qv::kPathCacheValue, Module.PathCacheBytes);
+    registry.ReadRaw4(qv::kNameCacheValue, Module.NameCacheBytes);
 
-    const int pathCache = qv::PathCacheFromBytes(PathCacheBytes);
-    const int nameCache = qv::NameCacheFromBytes(NameCacheBytes);
+    const int pathCache = qv::PathCacheFromBytes(Module.PathCacheBytes);
+    const int nameCache = qv::NameCacheFromBytes(Module.NameCacheBytes);
     f.epathcache.SetValue(pathCache);
     f.enamecache.SetValue(nameCache);
     f.pathcachebar.SetPosition(pathCache);
     f.namecachebar.SetPosition(nameCache);
 
     // Only the template this program writes counts as enabled; the name is compared exactly.
-    if (CurrentTemplateName == kOwnTemplate)
-        TickAndApply(f, f.enablenamecache, &Tf1::enablenamecacheClick);
+    if (Module.CurrentTemplateName == qv::kOwnTemplate)
+        TickAndApply(f, qv::SettingsRow::FileCache);
     // The template's key stays open as the current key.
 }
 
-// Rows that start-up could not show and the user left alone are not written: what is stored
-// for them stays as it is.
-void SaveVcache(Tf1& f) {
-    for (const VcacheRow& row : kVcacheRows) {
-        if (!Shown(row.row))
-            continue;
-        if ((f.*row.box).Checked())
-            ProfileAccessor->WriteString(kVcache, row.key, std::to_string((f.*row.bar).Position()));
-        else
-            ProfileAccessor->DeleteKey(kVcache, row.key);
-    }
+bool HasValue(qv::Registry& registry, const char* name) {
+    return registry.CurrentKey() && RegQueryValueExA(registry.CurrentKey(), name, nullptr, nullptr,
+                                                     nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// The template "Desktop" as it stands, when it holds both values; read as loading reads a
+// template, so a value of the wrong type raises before anything is written.
+std::optional<qv::TemplateValues> ReadDesktopTemplate() {
+    qv::Registry& registry = *Module.RegistryAccessor;
+    registry.CloseKey();
+    if (!registry.OpenKey(TemplateKey(qv::kDesktopTemplate), false))
+        return std::nullopt;
+    if (!HasValue(registry, qv::kNameCacheValue) || !HasValue(registry, qv::kPathCacheValue))
+        return std::nullopt;
+    qv::TemplateValues values;
+    registry.ReadRaw4(qv::kNameCacheValue, values.nameCache);
+    registry.ReadRaw4(qv::kPathCacheValue, values.pathCache);
+    return values;
 }
 
 // A failed open is not looked at: it leaves no key current, so the next write reports it.
-void SaveTemplate(Tf1& f) {
-    qv::Registry& registry = *RegistryAccessor;
-    if (f.enablenamecache.Checked()) {
-        qv::StorePathCache(PathCacheBytes, f.epathcache.Value());
-        qv::StoreNameCache(NameCacheBytes, f.enamecache.Value());
-
-        // The template is complete before it is made the one in force, so a failure on the way
-        // never leaves the system naming a template that does not exist.
+void Carry(const qv::SaveStep& step) {
+    qv::IniFile& profile = *Module.ProfileAccessor;
+    qv::Registry& registry = *Module.RegistryAccessor;
+    using Action = qv::SaveStep::Action;
+    switch (step.action) {
+    case Action::WriteKey:
+        profile.WriteString(kVcache, step.name, step.text);
+        break;
+    case Action::DeleteKey:
+        profile.DeleteKey(kVcache, step.name);
+        break;
+    case Action::FlushProfile:
+        profile.Flush();
+        break;
+    case Action::OpenKey:
         registry.CloseKey();
-        registry.OpenKey(kTemplatesKey + "\\" + kOwnTemplate, true);
-        registry.WriteString(kDefaultValue, kOwnTemplateText);
-        registry.WriteRaw4(kNameCacheValue, NameCacheBytes);
-        registry.WriteRaw4(kPathCacheValue, PathCacheBytes);
-        registry.FlushKey(); // on disk before it is named
-
-        registry.CloseKey();
-        registry.OpenKey(kTemplatesKey, true);
-        registry.WriteString(kDefaultValue, kOwnTemplate);
-    } else {
-        registry.CloseKey();
-        registry.OpenKey(kTemplatesKey, true);
-        registry.WriteString(kDefaultValue, kDesktopTemplate);
+        registry.OpenKey(step.name, true);
+        break;
+    case Action::SetText:
+        registry.WriteString(step.name, step.text);
+        break;
+    case Action::SetBytes:
+        registry.WriteRaw4(step.name, step.bytes);
+        break;
+    case Action::FlushKey:
+        registry.FlushKey();
+        break;
     }
-    registry.FlushKey();
 }
 
 } // namespace
 
 void OpenSettingsStore(Tf1&) {
-    RowsNotShown.set(); // until loading has shown them
-    ProfileAccessor = std::make_unique<qv::IniFile>("system.ini");
-    RegistryAccessor = std::make_unique<qv::Registry>();
-    RegistryAccessor->SetRootKey(HKEY_LOCAL_MACHINE);
-    RegistryAccessor->CloseKey();
+    Module.RowsNotShown.set(); // until loading has shown them
+    Module.ProfileAccessor = std::make_unique<qv::IniFile>("system.ini");
+    Module.RegistryAccessor = std::make_unique<qv::Registry>();
+    Module.RegistryAccessor->SetRootKey(HKEY_LOCAL_MACHINE);
+    Module.RegistryAccessor->CloseKey();
 }
 
 void LoadTemplateSettings(Tf1& f) {
     ReadTemplate(f);
-    MarkShown(SettingsRow::FileCache);
+    Module.RowsNotShown.reset(static_cast<std::size_t>(qv::SettingsRow::FileCache));
 }
 
 void LoadVcacheSettings(Tf1& f) {
-    for (const VcacheRow& row : kVcacheRows) {
+    for (std::size_t i = 0; i < qv::kParameterRows.size(); ++i) {
+        const qv::ParameterRow& row = qv::kParameterRows[i];
+        if (row.store != qv::SettingStore::Vcache)
+            continue;
         const std::int32_t value =
-            qv::ProfileTextToInt(ProfileAccessor->ReadString(kVcache, row.key));
+            qv::ProfileTextToInt(Module.ProfileAccessor->ReadString(kVcache, row.name));
         if (!qv::IsStoredValue(value))
             continue;
-        TickAndApply(f, f.*row.box, row.click);
-        qv::TrackBar& bar = f.*row.bar;
+        TickAndApply(f, row.row);
+        qv::TrackBar& bar = BarOf(f, i);
         bar.SetPosition(value); // held to the bar's range, the memory ceiling included
-        (f.*row.edit).SetValue(bar.Position());
+        EditOf(f, i).SetValue(bar.Position());
     }
-    for (const VcacheRow& row : kVcacheRows)
-        MarkShown(row.row);
+    for (const qv::ParameterRow& row : qv::kParameterRows)
+        if (row.store == qv::SettingStore::Vcache)
+            Module.RowsNotShown.reset(static_cast<std::size_t>(row.row));
 }
 
 // Each store goes to disk as soon as its writes are done: Windows 9x would otherwise keep
 // system.ini in its profile cache and the registry in memory until it shuts down, other
 // programs would read the old file, and a crash or hard reset before then would lose what the
-// reboot notice reports as saved. The [vcache] keys are flushed before the registry is touched,
-// so a refused registry write leaves them on disk as they were written.
+// reboot notice reports as saved.
 void SaveSettings(Tf1& f) {
-    SaveVcache(f);
-    ProfileAccessor->Flush();
-    if (Shown(SettingsRow::FileCache))
-        SaveTemplate(f);
+    qv::SaveInput input{SettingsInEditors(f),
+                        Module.RowsNotShown,
+                        {Module.NameCacheBytes, Module.PathCacheBytes},
+                        std::nullopt};
+    const bool toDesktop =
+        !input.rowsNotShown.test(static_cast<std::size_t>(qv::SettingsRow::FileCache)) &&
+        !input.settings.NameCacheEnabled;
+    if (toDesktop)
+        input.desktop = ReadDesktopTemplate();
+    const qv::SavePlan plan = qv::PlanSave(input);
+    Module.NameCacheBytes = plan.written.nameCache;
+    Module.PathCacheBytes = plan.written.pathCache;
+    for (const qv::SaveStep& step : plan.steps)
+        Carry(step);
 }
 
 void ReleaseSettingsStore(Tf1&) {
-    ProfileAccessor.reset();
-    RegistryAccessor.reset(); // closes the current key
+    Module.ProfileAccessor.reset();
+    Module.RegistryAccessor.reset(); // closes the current key
 }

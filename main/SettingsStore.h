@@ -8,7 +8,9 @@ void OpenSettingsStore(Tf1& form);
 void LoadTemplateSettings(Tf1& form);
 // Reads the three [vcache] values into the Disk Cache editors (step 6).
 void LoadVcacheSettings(Tf1& form);
-// Writes or deletes every parameter as the check boxes decide; a row start-up could not load
+// Carries out the save's plan (main/core/SavePlan.h): writes or deletes every parameter as the
+// check boxes decide, names the template in force and copies its two values into
+// Control\FileSystem, where the file system reads them at boot. A row start-up could not load
 // and show is left as stored until the user changes it. Each store is written to disk as soon
 // as its writes are done: system.ini after the [vcache] keys, the registry after each key.
 void SaveSettings(Tf1& form);

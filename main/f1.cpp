@@ -93,7 +93,7 @@ void Tf1::init(qv::Component&) {
     TakeFirstMemorySample(*this);
     LoadVcacheSettings(*this);
     ShowResourceLabels(*this);
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     timer1.SetEnabled(true);
 }
 

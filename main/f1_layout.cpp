@@ -2,6 +2,7 @@
 // box), tab order, caption, font, start state and ranges.
 #include "main/f1.h"
 #include "main/InformationGauges.h"
+#include "main/SettingsEditors.h"
 #include "main/resource.h"
 
 namespace {
@@ -9,16 +10,6 @@ namespace {
 using qv::kArial11;
 using qv::kMsSansSerif11;
 const qv::FontSpec kLinkFont{"Arial", -11, true};
-
-// A track bar's range and steps, and the spin edit that shows the same value.
-struct EditorRow {
-    qv::TrackBar& bar;
-    qv::SpinEdit& edit;
-    int minValue, maxValue;
-    int lineSize, pageSize, tickFrequency;
-    int increment;
-    int startValue;
-};
 
 } // namespace
 
@@ -83,25 +74,5 @@ void Tf1::CreateControls() {
     Image1.SetIconResource(IDI_MEMORY);
     Image2.SetIconResource(IDI_DISK);
 
-    // clang-format off
-    const EditorRow rows[] = {
-        // bar          edit        range         line  page  tick  increment start
-        {min,          emin,        512, 16384,   1024, 3000, 1024, 1024,     1024},
-        {max,          emax,        512, 16384,   1024, 3000, 1024, 1024,     8192},
-        {chunk,        echunk,       16,  1024,     16, 3000,   32,   16,      512},
-        {namecachebar, enamecache,  337,  6144,    512, 3000,  256,  512,      677},
-        {pathcachebar, epathcache,   16,   128,      1, 3000,    8,    8,       32},
-    };
-    // clang-format on
-    for (const EditorRow& row : rows) {
-        row.bar.SetRange(row.minValue, row.maxValue);
-        row.bar.SetLineSize(row.lineSize);
-        row.bar.SetPageSize(row.pageSize);
-        row.bar.SetTickFrequency(row.tickFrequency);
-        row.bar.SetPosition(row.startValue);
-        row.edit.SetMinValue(row.minValue);
-        row.edit.SetMaxValue(row.maxValue);
-        row.edit.SetIncrement(row.increment);
-        row.edit.SetValue(row.startValue); // no handlers are bound yet: raises nothing
-    }
+    SetUpEditors(*this); // ranges, steps and start values from the settings model
 }

@@ -1,5 +1,4 @@
 #include "okunit/okform.h"
-#include "main/ModuleState.h"
 #include "okunit/YesPicture.h"
 #include "okunit/core/OkformPicture.h"
 #include "widgets/GIFImage/core/GifDataValue.h"
@@ -72,16 +71,22 @@ Tokform::Tokform() {
     OnShow = qv::Bind(this, &Tokform::FormShow);
 }
 
+std::optional<std::int32_t> Tokform::Ask() {
+    answer_.reset();
+    ShowModal();
+    return answer_;
+}
+
 void Tokform::BitBtn1Click(qv::Component&) {
-    ConfirmResult = 1;
+    answer_ = 1;
 }
 
 void Tokform::BitBtn2Click(qv::Component&) {
-    ConfirmResult = 2;
+    answer_ = 2;
 }
 
 void Tokform::BitBtn3Click(qv::Component&) {
-    ConfirmResult = 0;
+    answer_ = 0;
 }
 
 void Tokform::FormShow(qv::Component&) {

@@ -4,14 +4,16 @@
 #include "framework/Form.h"
 #include "framework/Label.h"
 #include "widgets/GIFImage/GIFImage.h"
+#include <cstdint>
+#include <optional>
 
 // The confirmation dialog: asks "Save disk cache settings ?" when the main window closes with
-// unsaved changes. Its three buttons write the answer into ConfirmResult of the main window's
-// unit (1 Yes, 2 No, 0 Cancel); the close query reads it once the dialog has closed.
+// unsaved changes. Its three buttons give the answer (1 Yes, 2 No, 0 Cancel), which Ask returns
+// once the dialog has closed.
 //
 // Keys: Enter presses the focused button (Yes when the dialog opens), Y and N press Yes and No,
 // Escape presses the first cancel-type button in control order, which is No. The close box and
-// Alt+F4 close it with the dialog result Cancel and leave ConfirmResult as it was.
+// Alt+F4 close it with the dialog result Cancel and no answer.
 class Tokform : public qv::Form {
 public:
     static constexpr int kClientWidth = 449;
@@ -27,10 +29,17 @@ public:
     // Creates the dialog hidden; the application's main form, which owns it, must exist.
     Tokform();
 
+    // Shows the dialog modally and returns the answer of the button pressed, none when it was
+    // closed without a button.
+    std::optional<std::int32_t> Ask();
+
     void BitBtn1Click(qv::Component& sender);
     void BitBtn2Click(qv::Component& sender);
     void BitBtn3Click(qv::Component& sender);
     void FormShow(qv::Component& sender);
+
+private:
+    std::optional<std::int32_t> answer_;
 };
 
 // The one confirmation dialog of the program, created at start-up after the main window.

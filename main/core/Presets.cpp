@@ -84,4 +84,18 @@ PresetValues PresetFor(PresetSystem system, PresetKind kind, std::uint64_t total
     };
 }
 
+CacheSettings WithPreset(CacheSettings settings, PresetSystem system, PresetKind kind,
+                         std::uint64_t totalPhysBytes) {
+    const PresetValues v = PresetFor(system, kind, totalPhysBytes);
+    settings.MinFileCacheEnabled = true;
+    settings.MaxFileCacheEnabled = true;
+    settings.ChunkSizeEnabled = true;
+    settings.MinFileCache = v.minFileCache;
+    settings.MaxFileCache = v.maxFileCache;
+    settings.ChunkSize = v.chunkSize;
+    settings.NameCache = v.nameCache;
+    settings.PathCache = v.pathCache;
+    return settings;
+}
+
 } // namespace qv

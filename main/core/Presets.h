@@ -1,4 +1,5 @@
 #pragma once
+#include "main/core/CacheSettings.h"
 #include <cstdint>
 
 namespace qv {
@@ -30,5 +31,10 @@ int MemoryBand(std::uint64_t totalPhysBytes);
 
 // The values of one preset on a machine with the given physical memory.
 PresetValues PresetFor(PresetSystem system, PresetKind kind, std::uint64_t totalPhysBytes);
+
+// The settings after a preset: the three [vcache] flags set, all five values the preset's (before
+// the editors hold them to their ranges), NameCacheEnabled as it was.
+CacheSettings WithPreset(CacheSettings settings, PresetSystem system, PresetKind kind,
+                         std::uint64_t totalPhysBytes);
 
 } // namespace qv

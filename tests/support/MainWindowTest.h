@@ -1,12 +1,13 @@
 #pragma once
-// A fixture that starts the real main window against a prepared system.ini and "FS Templates"
-// key of the test's Wine prefix, the way the program starts: the window's creation handler
-// opens the store and loads both places. Message boxes are recorded, not shown.
+// A fixture that starts the program (ProgramHost) against a prepared system.ini and "FS
+// Templates" key of the test's Wine prefix: the window's creation handler opens the store and
+// loads both places. Message boxes are recorded, not shown.
 #include "framework/Application.h"
 #include "framework/ErrorBox.h"
 #include "main/ModuleState.h"
 #include "main/SettingsStore.h"
 #include "main/f1.h"
+#include "support/ProgramHost.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
 #include "support/SystemFiles.h"
@@ -17,26 +18,6 @@
 namespace qvtest {
 
 inline const std::string kTemplatePrefix = std::string(kTemplatesKey) + "\\";
-
-// Creates the main window as start-up does and makes it the application's main form (not yet
-// shown); its creation handler loads the settings. The store's state starts as the program's
-// does, so several windows of one test process do not share it.
-inline std::unique_ptr<Tf1> CreateMainWindow() {
-    CurrentTemplateName.clear();
-    NameCacheBytes = {};
-    PathCacheBytes = {};
-    auto form = std::make_unique<Tf1>();
-    f1 = form.get();
-    qv::Application::Instance().SetMainForm(form.get());
-    return form;
-}
-
-// Runs a menu entry as the user's click does: WM_COMMAND with the item's id.
-inline void Choose(Tf1& form, const char* itemName) {
-    qv::MenuItem* item = form.MainMenu1.FindByName(itemName);
-    ASSERT_NE(item, nullptr) << itemName;
-    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -51,20 +32,15 @@ protected:
         RestoreSystemIni("");
     }
 
-    // Creates and shows the main window (see CreateMainWindow).
+    // Starts the program as start-up does (ProgramHost) and returns its shown main window.
     Tf1& Start() {
-        form_ = CreateMainWindow();
-        form_->Show();
-        PumpFor(50);
-        return *form_;
+        host_ = std::make_unique<ProgramHost>();
+        return host_->Window();
     }
 
+    // Ends it, the store's accessors released as the close handler does.
     void Close() {
-        if (!form_)
-            return;
-        ReleaseSettingsStore(*form_);
-        qv::Application::Instance().SetMainForm(nullptr);
-        form_.reset();
+        host_.reset();
         PumpFor(20);
     }
 
@@ -72,7 +48,7 @@ protected:
     // Returns the error text, empty when the save went through.
     std::string Save() {
         try {
-            SaveSettings(*form_);
+            SaveSettings(form());
             return std::string();
         } catch (...) {
             std::size_t before = boxes.Boxes().size();
@@ -81,7 +57,7 @@ protected:
         }
     }
 
-    Tf1& form() { return *form_; }
+    Tf1& form() { return host_->Window(); }
 
     // The texts of the error boxes shown so far.
     std::vector<std::string> ErrorTexts() const {
@@ -94,7 +70,7 @@ protected:
     MessageBoxRecorder boxes;
 
 private:
-    std::unique_ptr<Tf1> form_;
+    std::unique_ptr<ProgramHost> host_;
 };
 
 } // namespace qvtest

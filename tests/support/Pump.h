@@ -21,6 +21,9 @@ void PlacePointer(POINT screen);
 
 // Moves the focus to a window and makes its top-level window the foreground window.
 void FocusWindow(HWND window);
+// A real mouse click (SendInput) at a screen position, and in the middle of a window.
+void ClickAt(int screenX, int screenY);
+void ClickWindow(HWND window);
 
 // The client rectangle of a window mapped into its parent's client area.
 RECT RectInParent(HWND window);

@@ -15,6 +15,7 @@ std::vector<RecordedProfileWrite> g_profileWrites;
 std::vector<RecordedRealization> g_realizations;
 std::vector<RecordedRegistryCall> g_registryCalls;
 LONG g_flushAnswer = ERROR_SUCCESS;
+int g_refusedSet = -1;
 decltype(&::RegSetValueExA) g_setValue = nullptr;
 decltype(&::RegFlushKey) g_flushKey = nullptr;
 
@@ -38,6 +39,8 @@ BOOL RecordProfileWrite(const char* section, const char* key, const char* value,
 LONG WINAPI RecordSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                            DWORD size) {
     g_registryCalls.push_back({"set", key, name ? name : ""});
+    if (static_cast<int>(g_registryCalls.size()) - 1 == g_refusedSet)
+        return ERROR_ACCESS_DENIED;
     return g_setValue(key, name, reserved, type, data, size);
 }
 LONG WINAPI RecordFlushKey(HKEY key) {
@@ -112,9 +115,10 @@ void PrintTo(const RecordedProfileWrite& call, std::ostream* out) {
          << text(call.file) << ")";
 }
 
-RegistryWriteRecorder::RegistryWriteRecorder(LONG flushAnswer) {
+RegistryWriteRecorder::RegistryWriteRecorder(LONG flushAnswer, int refusedCall) {
     g_registryCalls.clear();
     g_flushAnswer = flushAnswer;
+    g_refusedSet = refusedCall;
     HMODULE program = GetModuleHandleA(nullptr);
     g_setValue = reinterpret_cast<decltype(g_setValue)>(
         reinterpret_cast<void*>(CurrentImport(program, "advapi32.dll", "RegSetValueExA")));

@@ -71,7 +71,9 @@ struct RecordedRegistryCall {
 void PrintTo(const RecordedRegistryCall& call, std::ostream* out);
 class RegistryWriteRecorder {
 public:
-    explicit RegistryWriteRecorder(LONG flushAnswer = ERROR_SUCCESS);
+    // refusedCall: the call (counted from 0) that, when it is a set, is answered
+    // ERROR_ACCESS_DENIED without writing.
+    explicit RegistryWriteRecorder(LONG flushAnswer = ERROR_SUCCESS, int refusedCall = -1);
     ~RegistryWriteRecorder();
     const std::vector<RecordedRegistryCall>& Calls() const;
     // The calls as "set NAME" and "flush", without the keys.

@@ -53,6 +53,8 @@ struct RegValue {
 
 inline constexpr const char* kTemplatesKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
+// Where the file system reads the name and directory cache sizes at boot.
+inline constexpr const char* kFileSystemKey = "System\\CurrentControlSet\\Control\\FileSystem";
 
 // Removes a key of HKEY_LOCAL_MACHINE with all its subkeys; a missing key is fine.
 void DeleteRegTree(const std::string& path);

@@ -15,7 +15,7 @@ protected:
         for (qv::CheckBox* box :
              {&f.enablemincache, &f.enablemaxcache, &f.enablechunk, &f.enablenamecache})
             box->SetChecked(true);
-        SettingsChanged = false;
+        Module.SettingsChanged = false;
         return f;
     }
 

@@ -34,22 +34,22 @@ TEST_F(EnableBoxes, AtStartEveryRowIsDisabled) {
 
 TEST_F(EnableBoxes, TheNameCacheBoxGovernsSixControls) {
     Tf1& f = Start();
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     ClickBox(f.enablenamecache);
     EXPECT_TRUE(f.enablenamecache.Checked());
     EXPECT_EQ(EnabledStates({&f.Label9, &f.namecachebar, &f.enamecache, &f.Label10, &f.pathcachebar,
                              &f.epathcache}),
               std::vector<bool>(6, true));
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_FALSE(f.min.Enabled());
 
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     ClickBox(f.enablenamecache);
     EXPECT_FALSE(f.enablenamecache.Checked());
     EXPECT_EQ(EnabledStates({&f.Label9, &f.namecachebar, &f.enamecache, &f.Label10, &f.pathcachebar,
                              &f.epathcache}),
               std::vector<bool>(6, false));
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }
 
 TEST_F(EnableBoxes, EachDiskCacheBoxGovernsItsOwnRow) {
@@ -65,24 +65,24 @@ TEST_F(EnableBoxes, EachDiskCacheBoxGovernsItsOwnRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.box->Name());
-        SettingsChanged = false;
+        Module.SettingsChanged = false;
         ClickBox(*c.box);
         for (qv::Window* w : c.row)
             EXPECT_TRUE(w->Enabled()) << w->Name();
-        EXPECT_TRUE(SettingsChanged);
-        SettingsChanged = false;
+        EXPECT_TRUE(Module.SettingsChanged);
+        Module.SettingsChanged = false;
         c.box->SetChecked(false); // by the program: the click event runs all the same
         for (qv::Window* w : c.row)
             EXPECT_FALSE(w->Enabled()) << w->Name();
-        EXPECT_TRUE(SettingsChanged);
+        EXPECT_TRUE(Module.SettingsChanged);
     }
 }
 
 TEST_F(EnableBoxes, SettingTheStateABoxAlreadyHasRaisesNothing) {
     Tf1& f = Start();
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     f.enablechunk.SetChecked(false);
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
 }
 
 TEST_F(EnableBoxes, ADisabledRowStillTakesValuesFromTheProgram) {

@@ -35,13 +35,13 @@ TEST_F(SpinEditRows, TypingBeyondTheRangeMovesTheBarToItsEndAndLeavingRewritesTh
     }
     EXPECT_EQ(positions, (std::vector<int>{16, 99, 999, 1024, 1024}));
     EXPECT_EQ(f.echunk.Text(), "99999");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     FocusWindow(f.enamecache.EditHandle());
     EXPECT_EQ(f.echunk.Text(), "1024");
     EXPECT_EQ(f.chunk.Position(), 1024);
-    EXPECT_TRUE(SettingsChanged); // the rewrite changed the text
+    EXPECT_TRUE(Module.SettingsChanged); // the rewrite changed the text
 }
 
 TEST_F(SpinEditRows, TypingAMinimalValueMovesOnlyItsOwnBar) {
@@ -53,8 +53,8 @@ TEST_F(SpinEditRows, TypingAMinimalValueMovesOnlyItsOwnBar) {
         const char text[2] = {c, 0};
         TypeText(text);
         positions.push_back(f.min.Position());
-        EXPECT_TRUE(SettingsChanged);
-        SettingsChanged = false;
+        EXPECT_TRUE(Module.SettingsChanged);
+        Module.SettingsChanged = false;
     }
     EXPECT_EQ(positions, (std::vector<int>{512, 512, 512, 2048}));
     EXPECT_EQ(f.max.Position(), maxBefore);
@@ -74,11 +74,11 @@ TEST_F(SpinEditRows, EmptyingTheTextMovesTheBarToTheLowerEndAndTheTextStaysEmpty
         qv::TrackBar& bar = f.*row.bar;
         SCOPED_TRACE(edit.Name());
         SelectAllIn(edit);
-        SettingsChanged = false;
+        Module.SettingsChanged = false;
         PressKey(VK_DELETE);
         EXPECT_EQ(edit.Text(), "");
         EXPECT_EQ(bar.Position(), row.lower);
-        EXPECT_TRUE(SettingsChanged);
+        EXPECT_TRUE(Module.SettingsChanged);
         FocusWindow(f.enablenamecache.Handle());
         EXPECT_EQ(edit.Text(), "");
         EXPECT_EQ(bar.Position(), row.lower);
@@ -94,14 +94,14 @@ TEST_F(SpinEditRows, EnterBeepsAndSetsTheBarWithoutRaisingTheFlag) {
         SCOPED_TRACE(edit.Name());
         edit.SetValue(row.lower + 16);
         bar.SetPosition(bar.Max()); // set by the program: the edit does not follow
-        SettingsChanged = false;
+        Module.SettingsChanged = false;
         const int beepsBefore = beeps.Count();
         FocusWindow(edit.EditHandle());
         PressKey(VK_RETURN);
         EXPECT_EQ(beeps.Count(), beepsBefore + 1);
         EXPECT_EQ(bar.Position(), row.lower + 16);
         EXPECT_EQ(edit.Text(), std::to_string(row.lower + 16));
-        EXPECT_FALSE(SettingsChanged);
+        EXPECT_FALSE(Module.SettingsChanged);
     }
 }
 
@@ -110,29 +110,29 @@ TEST_F(SpinEditRows, LeavingSetsTheBarWithoutRaisingTheFlag) {
     f.enamecache.SetValue(1024);
     f.namecachebar.SetPosition(4096);
     FocusWindow(f.enamecache.EditHandle());
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     FocusWindow(f.epathcache.EditHandle());
     EXPECT_EQ(f.namecachebar.Position(), 1024);
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
 }
 
 TEST_F(SpinEditRows, HoldingTheUpButtonStopsAtTheUpperEnd) {
     Tf1& f = StartEnabled();
     f.epathcache.SetValue(120);
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     PressSpinButton(f.epathcache, true);
     // Eight steps of auto-repeat: a busy machine may take longer than their 700 ms.
     EXPECT_TRUE(PumpUntil([&] { return f.epathcache.Text() == "128"; }, 10000));
     PumpFor(300); // held on at the end
     EXPECT_EQ(f.epathcache.Text(), "128");
     EXPECT_EQ(f.pathcachebar.Position(), 128);
-    EXPECT_TRUE(SettingsChanged);
-    SettingsChanged = false;
+    EXPECT_TRUE(Module.SettingsChanged);
+    Module.SettingsChanged = false;
     ReleaseSpinButton(f.epathcache, true);
     PumpFor(300);
     EXPECT_EQ(f.epathcache.Text(), "128");
     EXPECT_EQ(f.pathcachebar.Position(), 128);
-    EXPECT_FALSE(SettingsChanged); // the last step changed nothing
+    EXPECT_FALSE(Module.SettingsChanged); // the last step changed nothing
 }
 
 TEST_F(SpinEditRows, ArrowKeysStepByTheIncrement) {

@@ -14,13 +14,13 @@ TEST_F(TrackBarRows, MovingMinAboveMaxPushesMaxUp) {
         GTEST_SKIP() << "the cache ceiling of this machine is below 9216 Kb";
     f.emin.SetValue(8192);
     f.emax.SetValue(8192);
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     KeyOnBar(f.min, VK_RIGHT); // one line: 1024
     EXPECT_EQ(f.min.Position(), 9216);
     EXPECT_EQ(f.max.Position(), 9216);
     EXPECT_EQ(f.emin.Text(), "9216");
     EXPECT_EQ(f.emax.Text(), "9216");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }
 
 TEST_F(TrackBarRows, MovingMaxBelowMinPullsMinDown) {
@@ -50,15 +50,15 @@ TEST_F(TrackBarRows, MovingMinBelowMaxLeavesMax) {
 TEST_F(TrackBarRows, AnyScrollOfMinOrMaxRaisesTheFlag) {
     Tf1& f = StartEnabled();
     f.emin.SetValue(512);
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     KeyOnBar(f.min, VK_HOME); // already at the lower end
     EXPECT_EQ(f.min.Position(), 512);
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 
     f.emax.SetValue(f.max.Max());
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     KeyOnBar(f.max, VK_END);
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }
 
 TEST_F(TrackBarRows, AScrollThatChangesNothingOnTheOtherBarsRaisesNothing) {
@@ -68,18 +68,18 @@ TEST_F(TrackBarRows, AScrollThatChangesNothingOnTheOtherBarsRaisesNothing) {
     f.epathcache.SetValue(16);
     for (qv::TrackBar* bar : {&f.chunk, &f.namecachebar, &f.pathcachebar}) {
         SCOPED_TRACE(bar->Name());
-        SettingsChanged = false;
+        Module.SettingsChanged = false;
         KeyOnBar(*bar, VK_HOME);
-        EXPECT_FALSE(SettingsChanged);
+        EXPECT_FALSE(Module.SettingsChanged);
     }
 }
 
 TEST_F(TrackBarRows, TheOtherBarsMoveTheirSpinEditsAndThatRaisesTheFlag) {
     Tf1& f = StartEnabled();
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     KeyOnBar(f.chunk, VK_RIGHT);
     EXPECT_EQ(f.echunk.Text(), "528");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 
     // One page (3000) reaches the end of the chunk and directory cache bars.
     KeyOnBar(f.chunk, VK_NEXT);
@@ -87,8 +87,8 @@ TEST_F(TrackBarRows, TheOtherBarsMoveTheirSpinEditsAndThatRaisesTheFlag) {
     KeyOnBar(f.pathcachebar, VK_PRIOR);
     EXPECT_EQ(f.epathcache.Text(), "16");
 
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     KeyOnBar(f.namecachebar, VK_RIGHT);
     EXPECT_EQ(f.enamecache.Text(), "1189");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }

@@ -10,7 +10,7 @@ TEST(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
     qvtest::BrokenTemplateName wrongType;
     qvtest::MessageBoxRecorder boxes;
     qv::Application::Instance().SetHelpFile("");
-    SettingsChanged = true;
+    Module.SettingsChanged = true;
     Tf1 f;
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     // The message ends in a quote, which sorts before ".": no full stop is added.
@@ -20,11 +20,11 @@ TEST(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
     // Steps 1 and 2 ran; 8 and 9 did not.
     EXPECT_NE(qv::Application::Instance().HelpFile(), "");
     EXPECT_EQ(f.Text(), Tf1::kTitleLine);
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_FALSE(f.timer1.Enabled());
     EXPECT_FALSE(f.timer1.Running());
     ASSERT_NE(f.Handle(), nullptr);
     f.Show();
     EXPECT_TRUE(IsWindowVisible(f.Handle()));
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
 }

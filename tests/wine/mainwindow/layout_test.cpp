@@ -202,7 +202,7 @@ TEST(MainWindowLayout, EditorRangesStepsAndStartValues) {
         int minValue, maxValue, line, page, tick, increment, start;
     };
     // The first memory sample has made the cache ceiling the upper end of the first two rows.
-    const int ceiling = MemoryFigures.CacheCeilingKb;
+    const int ceiling = Module.MemoryFigures.CacheCeilingKb;
     ASSERT_GT(ceiling, 8192);
     const Row rows[] = {
         {f.min, f.emin, 512, ceiling, 1024, 3000, 1024, 1024, 1024},

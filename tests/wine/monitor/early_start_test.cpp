@@ -15,16 +15,16 @@ using qvtest::TextOf;
 
 TEST(EarlyStart, NoSampleMeansBandOneAndTheLayoutBounds) {
     // As at process start: nothing sampled yet (other tests in this process have sampled).
-    MemoryStatus = MEMORYSTATUS{};
-    MemoryFigures = TMemoryFigures{};
-    LastFreePhysBytes = 0;
+    Module.MemoryStatus = MEMORYSTATUS{};
+    Module.MemoryFigures = TMemoryFigures{};
+    Module.LastFreePhysBytes = 0;
     qvtest::BrokenTemplateName brokenTemplate;
     qvtest::MessageBoxRecorder boxes;
     Tf1 f;
     ASSERT_EQ(boxes.Boxes().size(), 1u) << "the loading error";
 
-    EXPECT_EQ(MemoryStatus.dwTotalPhys, 0u);
-    EXPECT_EQ(MemoryFigures.CacheCeilingKb, 0);
+    EXPECT_EQ(Module.MemoryStatus.dwTotalPhys, 0u);
+    EXPECT_EQ(Module.MemoryFigures.CacheCeilingKb, 0);
     EXPECT_EQ(f.gauge1->Caption(), "Memory");
     EXPECT_EQ(f.gauge2->Caption(), "Swap File");
     EXPECT_EQ(f.gauge1->UserValue(), 25600);
@@ -34,7 +34,7 @@ TEST(EarlyStart, NoSampleMeansBandOneAndTheLayoutBounds) {
     EXPECT_FALSE(f.timer1.Enabled());
 
     Choose(f, "win98standarditem");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_TRUE(f.enablemincache.Checked());
     EXPECT_TRUE(IsWindowEnabled(f.min.Handle()));
     EXPECT_EQ(f.min.Position(), 512);
@@ -51,7 +51,7 @@ TEST(EarlyStart, NoSampleMeansBandOneAndTheLayoutBounds) {
     EXPECT_EQ(f.chunk.Position(), 256);
     EXPECT_EQ(f.namecachebar.Position(), 2048);
     EXPECT_EQ(f.pathcachebar.Position(), 48);
-    SettingsChanged = false; // closing asks nothing
+    Module.SettingsChanged = false; // closing asks nothing
 }
 
 } // namespace

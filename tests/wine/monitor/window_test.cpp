@@ -31,22 +31,22 @@ TEST_F(MainWindowMonitor, TimerRunsEverySecondOnceInitEnds) {
     EXPECT_EQ(form().timer1.Interval(), 1000u);
     EXPECT_TRUE(form().timer1.Enabled());
     EXPECT_TRUE(form().timer1.Running());
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
 }
 
 TEST_F(MainWindowMonitor, FirstSampleFillsTheGaugesAndTheCeiling) {
-    const TMemoryFigures& m = MemoryFigures;
+    const TMemoryFigures& m = Module.MemoryFigures;
     ASSERT_GT(m.TotalPhysKb, 0);
     EXPECT_EQ(form().gauge1->MaxValue(), m.TotalPhysKb);
     EXPECT_EQ(form().gauge1->UserValue(), m.FreePhysKb);
     EXPECT_EQ(form().gauge1->Caption(), qv::GaugeCaption(m.FreePhysKb, m.TotalPhysKb));
     EXPECT_EQ(form().gauge2->Caption(), qv::GaugeCaption(m.UsedSwapKb, m.TotalSwapKb));
-    EXPECT_EQ(m.CacheCeilingKb, qv::CacheCeilingKb(MemoryStatus.dwTotalPhys));
+    EXPECT_EQ(m.CacheCeilingKb, qv::CacheCeilingKb(Module.MemoryStatus.dwTotalPhys));
     EXPECT_EQ(form().min.Max(), m.CacheCeilingKb);
     EXPECT_EQ(form().max.Max(), m.CacheCeilingKb);
     EXPECT_EQ(form().emin.MaxValue(), m.CacheCeilingKb);
     EXPECT_EQ(form().emax.MaxValue(), m.CacheCeilingKb);
-    EXPECT_EQ(MemoryStatus.dwLength, sizeof(MEMORYSTATUS));
+    EXPECT_EQ(Module.MemoryStatus.dwLength, sizeof(MEMORYSTATUS));
 }
 
 // GlobalMemoryStatus reports at most 2 GiB, free and total alike, to this program (Wine in
@@ -61,7 +61,7 @@ TEST_F(MainWindowMonitor, FirstSampleShowsTheRealFreeMemory) {
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "GlobalMemoryStatusEx"));
     if (!query || !query(&ex))
         GTEST_SKIP() << "no GlobalMemoryStatusEx on this system";
-    const TMemoryFigures& m = MemoryFigures;
+    const TMemoryFigures& m = Module.MemoryFigures;
     std::printf("%s, %s\n", form().gauge1->Caption().c_str(), form().gauge2->Caption().c_str());
     EXPECT_EQ(m.TotalPhysKb, qv::BytesToKbRounded(static_cast<std::int64_t>(ex.ullTotalPhys)));
     if (ex.ullTotalPhys > (2ULL << 30)) {
@@ -96,14 +96,14 @@ TEST_F(MainWindowMonitor, ResourceLabelsInTheirFormats) {
 }
 
 TEST_F(MainWindowMonitor, RefreshShowsTheNewSample) {
-    LastFreePhysBytes = -1; // the next tick sees a change
+    Module.LastFreePhysBytes = -1; // the next tick sees a change
     form().systemlabel.SetText("System:");
     form().updatemem(form().timer1);
     // The 64-bit figure read, which the 32-bit record may only hold to its field size.
-    EXPECT_GE(LastFreePhysBytes, static_cast<std::int64_t>(MemoryStatus.dwAvailPhys));
-    EXPECT_EQ(MemoryFigures.FreePhysKb, qv::BytesToKbTruncated(LastFreePhysBytes));
+    EXPECT_GE(Module.LastFreePhysBytes, static_cast<std::int64_t>(Module.MemoryStatus.dwAvailPhys));
+    EXPECT_EQ(Module.MemoryFigures.FreePhysKb, qv::BytesToKbTruncated(Module.LastFreePhysBytes));
     EXPECT_EQ(form().gauge1->Caption(),
-              qv::GaugeCaption(MemoryFigures.FreePhysKb, MemoryFigures.TotalPhysKb));
+              qv::GaugeCaption(Module.MemoryFigures.FreePhysKb, Module.MemoryFigures.TotalPhysKb));
     EXPECT_NE(TextOf(form().systemlabel), "System:");
 }
 
@@ -123,9 +123,9 @@ void ExpectRows(Tf1& form, const qv::PresetValues& v) {
 
 TEST_F(MainWindowMonitor, ProfileFromTheMenuFillsAllFiveRows) {
     form().enablenamecache.SetChecked(false);
-    SettingsChanged = false;
+    Module.SettingsChanged = false;
     Choose(form(), "win98poweruseritem");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_TRUE(form().enablemincache.Checked());
     EXPECT_TRUE(form().enablemaxcache.Checked());
     EXPECT_TRUE(form().enablechunk.Checked());
@@ -134,10 +134,10 @@ TEST_F(MainWindowMonitor, ProfileFromTheMenuFillsAllFiveRows) {
     EXPECT_TRUE(IsWindowEnabled(form().emax.Handle()));
     EXPECT_TRUE(IsWindowEnabled(form().chunk.Handle()));
     ExpectRows(form(), qv::PresetFor(qv::PresetSystem::Windows98, qv::PresetKind::PowerUser,
-                                     MemoryStatus.dwTotalPhys));
+                                     Module.MemoryStatus.dwTotalPhys));
     Choose(form(), "win95lowmemitem");
     ExpectRows(form(), qv::PresetFor(qv::PresetSystem::Windows95, qv::PresetKind::LowMemorySystem,
-                                     MemoryStatus.dwTotalPhys));
+                                     Module.MemoryStatus.dwTotalPhys));
     EXPECT_EQ(form().echunk.Value(), 128);
 }
 

@@ -144,28 +144,6 @@ void SendKeyWithAlt(unsigned char virtualKey) {
     keybd_event(VK_MENU, alt, KEYEVENTF_KEYUP, 0);
 }
 
-void ClickAt(int screenX, int screenY) {
-    // Every event carries the position: a separate SetCursorPos may reach the display after
-    // the button events, which would then press wherever the pointer was before.
-    LONG x = MulDiv(screenX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    LONG y = MulDiv(screenY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    INPUT inputs[3] = {};
-    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = x;
-        inputs[i].mi.dy = y;
-        inputs[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    SendInput(3, inputs, sizeof(INPUT));
-}
-
-void ClickWindow(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
 bool ClickCloseBox(HWND window) {
     RECT r;
     GetWindowRect(window, &r);

@@ -60,9 +60,6 @@ private:
 // Real input helpers (SendInput), for the foreground window.
 void SendKey(unsigned char virtualKey);
 void SendKeyWithAlt(unsigned char virtualKey);
-void ClickAt(int screenX, int screenY);
-// A mouse click in the middle of a window.
-void ClickWindow(HWND window);
 // A mouse click on the close box of a top-level window (found by hit-testing its title bar).
 bool ClickCloseBox(HWND window);
 

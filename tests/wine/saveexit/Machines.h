@@ -1,6 +1,6 @@
 #pragma once
 // The machines the save and exit tests start from.
-#include "ProgramHost.h"
+#include "support/ProgramHost.h"
 
 namespace qvtest {
 

@@ -22,7 +22,7 @@ protected:
     void ChangeSomething(qvtest::ProgramHost& program) {
         program.Click(program.Window().enablechunk);
         ASSERT_TRUE(program.Window().enablechunk.Checked());
-        ASSERT_TRUE(SettingsChanged);
+        ASSERT_TRUE(Module.SettingsChanged);
     }
     qvtest::MessageBoxRecorder boxes;
     qvtest::Snapshot before;
@@ -32,14 +32,14 @@ protected:
 
 TEST_F(CloseQuery, NothingChangedExitClosesAtOnceAndReleasesTheStore) {
     qvtest::ProgramHost program;
-    ASSERT_FALSE(SettingsChanged);
-    ASSERT_TRUE(ProfileAccessor && RegistryAccessor);
+    ASSERT_FALSE(Module.SettingsChanged);
+    ASSERT_TRUE(Module.ProfileAccessor && Module.RegistryAccessor);
     qvtest::DialogDriver driver({});
     program.Command("Exit1");
     EXPECT_EQ(driver.Showings(), 0);
     EXPECT_TRUE(program.Ended());
-    EXPECT_FALSE(ProfileAccessor); // FormClose released both accessors
-    EXPECT_FALSE(RegistryAccessor);
+    EXPECT_FALSE(Module.ProfileAccessor); // FormClose released both accessors
+    EXPECT_FALSE(Module.RegistryAccessor);
     EXPECT_TRUE(boxes.Boxes().empty());
     EXPECT_EQ(qvtest::TakeSnapshot(), before);
 }
@@ -71,32 +71,32 @@ TEST_P(CloseAnswers, EachAnswerHasItsEffect) {
     qvtest::IniModel ini = qvtest::ParseIni(qvtest::ReadSystemIni());
     switch (GetParam().effect) {
     case CloseCase::SavesAndCloses:
-        EXPECT_EQ(ConfirmResult, 1);
+        EXPECT_EQ(Module.ConfirmResult, 1);
         EXPECT_TRUE(program.Ended());
-        EXPECT_FALSE(SettingsChanged);
+        EXPECT_FALSE(Module.SettingsChanged);
         ASSERT_EQ(boxes.Boxes().size(), 1u); // the reboot notice, before the window closed
         EXPECT_EQ(boxes.Boxes()[0].text, kRebootNoticeText);
         EXPECT_EQ(qvtest::IniValue(ini, "vcache", "chunksize"), "512");
         EXPECT_EQ(qvtest::IniValue(ini, "vcache", "minfilecache"), "2048");
-        EXPECT_FALSE(ProfileAccessor); // and then FormClose ran
+        EXPECT_FALSE(Module.ProfileAccessor); // and then FormClose ran
         break;
     case CloseCase::ClosesWithoutSaving:
-        EXPECT_EQ(ConfirmResult, 2);
+        EXPECT_EQ(Module.ConfirmResult, 2);
         EXPECT_TRUE(program.Ended());
-        EXPECT_TRUE(SettingsChanged); // No leaves the flag raised
+        EXPECT_TRUE(Module.SettingsChanged); // No leaves the flag raised
         EXPECT_TRUE(boxes.Boxes().empty());
         EXPECT_EQ(qvtest::TakeSnapshot(), before);
-        EXPECT_FALSE(ProfileAccessor);
+        EXPECT_FALSE(Module.ProfileAccessor);
         break;
     case CloseCase::StaysOpen:
         EXPECT_FALSE(program.Ended());
         EXPECT_FALSE(qv::Application::Instance().Terminated());
         EXPECT_TRUE(program.Window().Visible());
         EXPECT_TRUE(IsWindowEnabled(program.Window().Handle())); // no longer blocked
-        EXPECT_TRUE(SettingsChanged);
+        EXPECT_TRUE(Module.SettingsChanged);
         EXPECT_TRUE(boxes.Boxes().empty());
         EXPECT_EQ(qvtest::TakeSnapshot(), before);
-        EXPECT_TRUE(ProfileAccessor); // the close handler did not run
+        EXPECT_TRUE(Module.ProfileAccessor); // the close handler did not run
         break;
     }
 }
@@ -127,7 +127,7 @@ TEST_F(CloseQuery, AfterCancelTheNextExitAsksAgain) {
         program.Command("Exit1");
         ASSERT_EQ(driver.Showings(), attempt);
         ASSERT_FALSE(program.Ended());
-        EXPECT_EQ(ConfirmResult, 0); // close box and Alt+F4 left Cancel's answer in place
+        EXPECT_EQ(Module.ConfirmResult, 0); // close box and Alt+F4 left Cancel's answer in place
     }
     program.Command("Exit1");
     EXPECT_EQ(driver.Showings(), 4);
@@ -139,7 +139,7 @@ TEST_F(CloseQuery, AfterSaveExitClosesWithoutAQuestionUntilTheNextChange) {
     qvtest::ProgramHost program;
     ChangeSomething(program);
     program.Command("save1");
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
     qvtest::DialogDriver driver({Answer::KeyN});
     program.Click(program.Window().enablechunk); // a change after the save
     program.Command("Exit1");
@@ -173,7 +173,7 @@ TEST_F(CloseQuery, WindowsShuttingDownAsksTooAndACalledOffShutdownKeepsTheAnswer
         qvtest::DialogDriver driver({Answer::KeyN});
         LRESULT mayEnd = SendMessageA(program.Window().Handle(), WM_QUERYENDSESSION, 0, 0);
         EXPECT_EQ(mayEnd, TRUE);
-        EXPECT_EQ(ConfirmResult, 2);
+        EXPECT_EQ(Module.ConfirmResult, 2);
     }
     // The shutdown is called off: the program runs on, with No in ConfirmResult.
     SendMessageA(program.Window().Handle(), WM_ENDSESSION, FALSE, 0);

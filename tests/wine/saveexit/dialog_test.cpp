@@ -1,8 +1,7 @@
 // The confirmation dialog on its own: layout, and each way of answering it with real input
 // while it runs modally.
 #include "DialogDriver.h"
-#include "ProgramHost.h"
-#include "main/ModuleState.h"
+#include "support/ProgramHost.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
 #include "support/SystemFiles.h"
@@ -114,21 +113,20 @@ TEST_F(Dialog, ShowsCentredOnTheScreenWithTheFocusOnYes) {
 struct AnswerCase {
     Answer answer;
     int dialogResult;
-    int confirmResult; // -1: left as it was
+    std::int32_t confirmResult; // -1: no answer (the close query leaves ConfirmResult as it was)
 };
 
 class DialogAnswers : public Dialog, public ::testing::WithParamInterface<AnswerCase> {};
 
-TEST_P(DialogAnswers, SetTheDialogResultThenConfirmResult) {
+TEST_P(DialogAnswers, SetTheDialogResultAndGiveTheAnswer) {
     qvtest::ProgramHost program;
     const AnswerCase& c = GetParam();
-    ConfirmResult = 5; // a value no button writes, to see whether a handler ran
     qvtest::DialogDriver driver({c.answer});
-    int result = program.Dialog().ShowModal();
+    const std::optional<std::int32_t> answer = program.Dialog().Ask();
     EXPECT_EQ(driver.Showings(), 1);
     EXPECT_EQ(driver.LostAnswers(), 0);
-    EXPECT_EQ(result, c.dialogResult);
-    EXPECT_EQ(ConfirmResult, c.confirmResult == -1 ? 5 : c.confirmResult);
+    EXPECT_EQ(program.Dialog().ModalResult(), c.dialogResult);
+    EXPECT_EQ(answer, c.confirmResult == -1 ? std::nullopt : std::optional(c.confirmResult));
     EXPECT_FALSE(program.Dialog().Visible());
     EXPECT_TRUE(boxes.Boxes().empty());
 }
@@ -148,11 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Dialog, EnterPressesTheButtonThatHasTheFocus) {
     qvtest::ProgramHost program;
-    ConfirmResult = 5;
     // Tab twice moves the focus from Yes over No to Cancel; Enter then presses Cancel.
     qvtest::DialogDriver driver({Answer::TabTabEnter});
-    EXPECT_EQ(program.Dialog().ShowModal(), 2);
-    EXPECT_EQ(ConfirmResult, 0);
+    EXPECT_EQ(program.Dialog().Ask(), std::optional<std::int32_t>(0));
+    EXPECT_EQ(program.Dialog().ModalResult(), 2);
 }
 
 TEST_F(Dialog, HelpKeyAndContextHelpShowNothing) {

@@ -84,7 +84,7 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
     // Changes in both places: the chunk size row and the File Cache rows.
     program.Click(w.enablechunk);
     program.Click(w.enablenamecache);
-    ASSERT_TRUE(SettingsChanged);
+    ASSERT_TRUE(Module.SettingsChanged);
     if (!Refuse())
         GTEST_SKIP() << "this system keeps no registry security (as Windows 9x)";
     qvtest::Snapshot refused = qvtest::TakeSnapshot();
@@ -101,7 +101,7 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
         driver = std::make_unique<qvtest::DialogDriver>(std::vector<Answer>{Answer::KeyY});
         program.Command("Exit1");
         EXPECT_EQ(driver->Showings(), 1);
-        EXPECT_EQ(ConfirmResult, 1);
+        EXPECT_EQ(Module.ConfirmResult, 1);
         break;
     }
 
@@ -109,11 +109,11 @@ TEST_P(StoreRefuses, SaveStopsAtTheFailingStepAndTheProgramStaysOpen) {
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
     EXPECT_EQ(boxes.Boxes()[0].caption, " Quorvane");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_FALSE(program.Ended());
     EXPECT_FALSE(qv::Application::Instance().Terminated());
     EXPECT_TRUE(w.Visible());
-    EXPECT_TRUE(ProfileAccessor); // the close handler did not run
+    EXPECT_TRUE(Module.ProfileAccessor); // the close handler did not run
 
     qvtest::Snapshot after = qvtest::TakeSnapshot();
     if (GetParam().refusal == Refusal::SystemIni) {
@@ -186,5 +186,5 @@ TEST(FailedSave, StillHasTheWrittenKeysOnDisk) {
         qvtest::FlushRequest("system.ini")};
     EXPECT_EQ(profile.Calls(), expected);
     EXPECT_EQ(qvtest::ProfileFileOnDisk("system.ini"), qvtest::ReadSystemIni());
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }

@@ -36,7 +36,7 @@ TEST(UserSession, ChangeSaveChangeExitYes) {
     ASSERT_TRUE(w.enablemaxcache.Checked());
     ASSERT_FALSE(w.enablechunk.Checked());
     ASSERT_FALSE(w.enablenamecache.Checked());
-    ASSERT_FALSE(SettingsChanged);
+    ASSERT_FALSE(Module.SettingsChanged);
 
     // Row "Chuck Size": tick it, then End on its bar (to 1024).
     program.Click(w.enablechunk);
@@ -47,12 +47,12 @@ TEST(UserSession, ChangeSaveChangeExitYes) {
     // Rows of the File Cache: tick them, type a name cache of 2048.
     program.Click(w.enablenamecache);
     program.TypeInto(w.enamecache, "2048");
-    ASSERT_TRUE(SettingsChanged);
+    ASSERT_TRUE(Module.SettingsChanged);
 
     program.Command("save1");
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, kRebootNoticeText);
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
     qvtest::Snapshot saved = qvtest::TakeSnapshot();
     qvtest::IniModel ini = qvtest::ParseIni(saved.systemIni);
     EXPECT_EQ(qvtest::IniValue(ini, "vcache", "minfilecache"), "2048");
@@ -76,13 +76,13 @@ TEST(UserSession, ChangeSaveChangeExitYes) {
 
     // Change again: the minimal size is no longer wanted. Exit, Yes.
     program.Click(w.enablemincache);
-    ASSERT_TRUE(SettingsChanged);
+    ASSERT_TRUE(Module.SettingsChanged);
     qvtest::DialogDriver driver({qvtest::Answer::KeyY});
     program.Command("Exit1");
     EXPECT_EQ(driver.Showings(), 1);
     EXPECT_TRUE(program.Ended());
-    EXPECT_FALSE(ProfileAccessor); // the close handler released the store
-    EXPECT_FALSE(RegistryAccessor);
+    EXPECT_FALSE(Module.ProfileAccessor); // the close handler released the store
+    EXPECT_FALSE(Module.RegistryAccessor);
     ASSERT_EQ(boxes.Boxes().size(), 2u);
     EXPECT_EQ(boxes.Boxes()[1].text, kRebootNoticeText);
 

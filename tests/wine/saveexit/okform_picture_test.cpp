@@ -1,6 +1,6 @@
 // The confirmation dialog's picture GIFImage1: placed and streamed as the dialog's layout says,
 // drawn masked over Panel1, and never animated.
-#include "ProgramHost.h"
+#include "support/ProgramHost.h"
 #include "okunit/core/OkformPicture.h"
 #include "support/Pump.h"
 #include "support/SystemFiles.h"

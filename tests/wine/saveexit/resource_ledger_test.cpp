@@ -3,7 +3,7 @@
 // the 9x personality's ledger (support/ResourceLedger.h), after one round of warm-up.
 #include "AnimatedPicture.h"
 #include "Machines.h"
-#include "ProgramHost.h"
+#include "support/ProgramHost.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
 #include "support/Pump.h"
@@ -49,7 +49,7 @@ void RepaintNow(qv::Window& window) {
 TEST_F(ResourceLedger, MonitorRefreshes) {
     Tf1& w = Window();
     ExpectNoneLeftBy(600, [&] {
-        LastFreePhysBytes = -1;
+        Module.LastFreePhysBytes = -1;
         w.updatemem(w.timer1);
         RedrawWindow(w.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     });
@@ -74,7 +74,7 @@ TEST_F(ResourceLedger, ConfirmationDialogWithItsPictureAnimating) {
     const UINT_PTR closer = SetTimer(nullptr, 0, 20, CancelOnceAnimated);
     int showings = 0;
     ExpectNoneLeftBy(20, [&] {
-        SettingsChanged = true;
+        Module.SettingsChanged = true;
         g_frames = 0;
         program_->Command("Exit1"); // asks, and Cancel keeps the program running
         showings += g_frames >= 3;

@@ -1,48 +1,18 @@
 // Save, Save & Exit and Disable Cache Optimization, checked against the real system.ini and
 // registry.
 #include "DialogDriver.h"
-#include "Machines.h"
+#include "LockedKey.h"
+#include "SaveTest.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
-#include "main/SaveExit.h"
 #include "support/Pump.h"
-#include "support/Recorders.h"
 #include "support/Win9xPersonality.h"
-#include <gtest/gtest.h>
+#include <memory>
 
 using qvtest::Answer;
 using qvtest::Bytes;
 
-namespace {
-
-class Save : public ::testing::Test {
-protected:
-    qvtest::IniModel Ini() const { return qvtest::ParseIni(qvtest::ReadSystemIni()); }
-    std::optional<std::string> Vcache(const char* key) const {
-        return qvtest::IniValue(Ini(), "vcache", key);
-    }
-    std::optional<qvtest::RegValue> Quorvane(const char* value) const {
-        return qvtest::GetRegValue(qvtest::TemplateKey("Quorvane"), value);
-    }
-    void ExpectOneNotice() const {
-        ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].text, kRebootNoticeText);
-        EXPECT_EQ(boxes.Boxes()[0].caption, " Quorvane 3");
-        EXPECT_EQ(boxes.Boxes()[0].flags, 64u);
-        EXPECT_EQ(boxes.Boxes()[0].owner, qv::Application::Instance().Window());
-    }
-    qvtest::MessageBoxRecorder boxes;
-};
-
-// Everything but the keys the program owns stays as it was: other sections, other keys of
-// [vcache], their order.
-void ExpectForeignContentKept(const std::string& before, const std::string& after) {
-    const std::vector<std::string> own{"minfilecache", "maxfilecache", "chunksize"};
-    EXPECT_EQ(qvtest::WithoutKeys(qvtest::ParseIni(after), "vcache", own),
-              qvtest::WithoutKeys(qvtest::ParseIni(before), "vcache", own));
-}
-
-} // namespace
+using namespace qvtest::save;
 
 TEST_F(Save, WithEveryBoxUntickedDeletesTheKeysAndMakesDesktopCurrent) {
     qvtest::PrepareMachine(qvtest::QuorvaneMachine());
@@ -63,7 +33,7 @@ TEST_F(Save, WithEveryBoxUntickedDeletesTheKeysAndMakesDesktopCurrent) {
     ExpectForeignContentKept(qvtest::kStartIni, qvtest::ReadSystemIni());
     EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Desktop"));
     EXPECT_EQ(qvtest::RegValues(qvtest::TemplateKey("Quorvane")), quorvaneBefore);
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
     ExpectOneNotice();
     EXPECT_FALSE(program.Ended());
 }
@@ -104,14 +74,84 @@ TEST_F(Save, EndsWithBothStoresOnDisk) {
         {"vcache", "chunksize", "512", "system.ini"},
         qvtest::FlushRequest("system.ini")};
     EXPECT_EQ(profile.Calls(), expected);
-    const std::vector<std::string> registryCalls{"set ",  "set NameCache", "set PathCache",
-                                                 "flush", "set ",          "flush"};
+    const std::vector<std::string> registryCalls{"set ",          "set NameCache", "set PathCache",
+                                                 "flush",         "set ",          "flush",
+                                                 "set NameCache", "set PathCache", "flush"};
     ASSERT_EQ(registry.Names(), registryCalls);
     EXPECT_EQ(registry.Calls()[3].key, registry.Calls()[0].key);
     EXPECT_EQ(registry.Calls()[5].key, registry.Calls()[4].key);
+    EXPECT_EQ(registry.Calls()[8].key, registry.Calls()[6].key);
     EXPECT_EQ(qvtest::ProfileFileOnDisk("system.ini"), qvtest::ReadSystemIni());
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
     ExpectOneNotice();
+}
+
+// The file system reads the name and directory cache at boot from Control\FileSystem: a save
+// copies there the two values of the template it puts in force, as the control panel does when
+// a role is applied, and leaves every other value of that key alone.
+TEST_F(Save, TickedCopiesTheOwnTemplateWhereTheFileSystemReadsIt) {
+    qvtest::PrepareMachine(qvtest::QuorvaneMachine());
+    const auto foreign = PrepareFileSystemKey();
+    qvtest::ProgramHost program;
+    program.TypeInto(program.Window().enamecache, "4096");
+    program.Command("save1");
+    const auto nameCache = Binary({0x00, 0x10, 0x11, 0x22});
+    const auto pathCache = Binary({0x40, 0x01, 0x02, 0x03});
+    EXPECT_EQ(qvtest::RegValues(qvtest::kTemplatesKey),
+              (ValueMap{{"", qvtest::TextValue("Quorvane")}}));
+    EXPECT_EQ(qvtest::RegValues(qvtest::TemplateKey("Quorvane")),
+              (ValueMap{{"", qvtest::TextValue("Quorvane Settings")},
+                        {"NameCache", nameCache},
+                        {"PathCache", pathCache}}));
+    EXPECT_EQ(qvtest::RegValues(qvtest::kFileSystemKey),
+              With(foreign, {{"NameCache", nameCache}, {"PathCache", pathCache}}));
+    ExpectOneNotice();
+}
+
+TEST_F(Save, UntickedCopiesTheDesktopTemplateAsItStandsAndNothingWhenItLacksAValue) {
+    qvtest::PrepareMachine(qvtest::DesktopMachine());
+    const auto foreign = PrepareFileSystemKey();
+    const auto desktop = qvtest::RegValues(qvtest::TemplateKey("Desktop"));
+    {
+        qvtest::ProgramHost program;
+        program.Command("save1");
+    }
+    EXPECT_EQ(qvtest::RegValues(qvtest::kTemplatesKey),
+              (ValueMap{{"", qvtest::TextValue("Desktop")}}));
+    EXPECT_EQ(qvtest::RegValues(qvtest::TemplateKey("Desktop")), desktop);
+    EXPECT_EQ(qvtest::RegValues(qvtest::kFileSystemKey),
+              With(foreign, {{"NameCache", Binary({0xA5, 0x02, 0x00, 0x00})},
+                             {"PathCache", Binary({0x20, 0x00, 0x00, 0x00})}}));
+
+    qvtest::PrepareMachine({qvtest::kStartIni, "Desktop", {}});
+    qvtest::SetRegValue(qvtest::TemplateKey("Desktop"), "NameCache", REG_BINARY,
+                        Bytes({0x00, 0x04, 0, 0}));
+    const auto before = qvtest::RegValues(qvtest::kFileSystemKey);
+    qvtest::ProgramHost program;
+    program.Command("save1");
+    EXPECT_EQ(qvtest::RegValues(qvtest::kFileSystemKey), before);
+    EXPECT_EQ(boxes.Boxes().back().text, kRebootNoticeText);
+}
+
+// A refused write into Control\FileSystem stops the save with its message, after the template
+// was named; no notice, the flag stays raised. The key's security refuses it; where the system
+// keeps none (Windows 9x), the system's answer to that write is a refusal.
+TEST_F(Save, ARefusedWriteIntoTheFileSystemKeyStopsTheSave) {
+    qvtest::PrepareMachine(qvtest::QuorvaneMachine());
+    const auto foreign = PrepareFileSystemKey();
+    qvtest::ProgramHost program;
+    program.TypeInto(program.Window().enamecache, "4096");
+    qvtest::LockedKey locked(qvtest::kFileSystemKey);
+    std::unique_ptr<qvtest::RegistryWriteRecorder> refusal;
+    if (!qvtest::LockedKey::RefusesWrites(qvtest::kFileSystemKey))
+        refusal = std::make_unique<qvtest::RegistryWriteRecorder>(ERROR_SUCCESS, 6);
+    program.Command("save1");
+    ASSERT_EQ(Texts(), std::vector<std::string>{"Failed to set data for 'NameCache'"});
+    EXPECT_EQ(boxes.Boxes()[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Quorvane"));
+    EXPECT_EQ(Quorvane("NameCache"), Binary({0x00, 0x10, 0x11, 0x22}));
+    EXPECT_EQ(qvtest::RegValues(qvtest::kFileSystemKey), foreign);
+    EXPECT_TRUE(Module.SettingsChanged);
 }
 
 // A registry that cannot be written to disk fails the save before the template is named.
@@ -125,7 +165,7 @@ TEST_F(Save, RegistryThatCannotReachTheDiskFailsTheSave) {
     EXPECT_EQ(boxes.Boxes()[0].text, "Failed to write the registry to disk.");
     EXPECT_EQ(registry.Names().back(), "flush");
     EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Desktop"));
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }
 
 TEST_F(Save, DisableCacheOptimizationAloneWritesNothingAndClosingAsks) {
@@ -139,7 +179,7 @@ TEST_F(Save, DisableCacheOptimizationAloneWritesNothingAndClosingAsks) {
     // The click events ran: every row is disabled again.
     EXPECT_FALSE(w.min.Enabled() || w.emin.Enabled() || w.max.Enabled() || w.emax.Enabled() ||
                  w.namecachebar.Enabled() || w.epathcache.Enabled());
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_EQ(qvtest::TakeSnapshot(), before);
     EXPECT_TRUE(boxes.Boxes().empty());
 
@@ -153,22 +193,22 @@ TEST_F(Save, DisableCacheOptimizationAloneWritesNothingAndClosingAsks) {
 TEST_F(Save, DisableCacheOptimizationRaisesTheFlagAlsoWhenNoBoxWasTicked) {
     qvtest::PrepareMachine({"[vcache]\r\n", "", {}});
     qvtest::ProgramHost program;
-    ASSERT_FALSE(SettingsChanged);
+    ASSERT_FALSE(Module.SettingsChanged);
     program.Command("RestoreOriginalSettings1");
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
 }
 
 TEST_F(Save, SaveAndExitWithNothingChangedShowsTheNoticeAndEnds) {
     qvtest::PrepareMachine(qvtest::DesktopMachine());
     qvtest::ProgramHost program;
-    ASSERT_FALSE(SettingsChanged);
+    ASSERT_FALSE(Module.SettingsChanged);
     qvtest::DialogDriver driver({});
     program.Command("savee1");
     ExpectOneNotice();
     // The message loop ends; the window was never closed: no close query, no close handler.
     EXPECT_TRUE(qv::Application::Instance().Terminated());
     EXPECT_EQ(driver.Showings(), 0);
-    EXPECT_TRUE(ProfileAccessor); // and no close handler: the store was not released
+    EXPECT_TRUE(Module.ProfileAccessor); // and no close handler: the store was not released
     // Save writes every parameter, changed or not.
     EXPECT_EQ(Vcache("minfilecache"), "2048");
     EXPECT_EQ(qvtest::GetRegValue(qvtest::kTemplatesKey, ""), qvtest::TextValue("Desktop"));

@@ -33,7 +33,7 @@ TEST_F(StoreLoad, HexMinimalSizesTickTheBox) {
         EXPECT_TRUE(f.emin.Enabled());
         EXPECT_TRUE(f.Label1.Enabled());
         EXPECT_TRUE(f.Label2.Enabled());
-        EXPECT_FALSE(SettingsChanged);
+        EXPECT_FALSE(Module.SettingsChanged);
         Close();
     }
 }
@@ -69,11 +69,11 @@ TEST_F(StoreLoad, AMaximalSizeAboveTheCeilingShowsAndSavesTheCeiling) {
     Vcache("maxfilecache=600000\r\n");
     Tf1& f = Start();
     const int ceiling = f.max.Max();
-    if (MemoryFigures.CacheCeilingKb > 0) {
-        EXPECT_EQ(ceiling, MemoryFigures.CacheCeilingKb);
+    if (Module.MemoryFigures.CacheCeilingKb > 0) {
+        EXPECT_EQ(ceiling, Module.MemoryFigures.CacheCeilingKb);
     }
     // From about 1 GB of memory on, the largest disk cache Windows 9x still starts with.
-    if (MemoryFigures.TotalPhysKb >= 1048576) {
+    if (Module.MemoryFigures.TotalPhysKb >= 1048576) {
         EXPECT_EQ(ceiling, 524288);
     }
     EXPECT_LE(ceiling, 524288);
@@ -103,7 +103,7 @@ TEST_F(StoreLoad, ChunkSizesAreHeldToTheEditorRange) {
 TEST_F(StoreLoad, StoredValuesTickTheirBoxesAndLeaveNoUnsavedChanges) {
     Vcache("minfilecache=2048\r\nmaxfilecache=4096\r\nchunksize=256\r\n");
     Template("Quorvane", "Quorvane", {0x00, 0x10, 0, 0}, {0x40, 0, 0, 0});
-    SettingsChanged = true;
+    Module.SettingsChanged = true;
     Tf1& f = Start();
     EXPECT_TRUE(ErrorTexts().empty());
     EXPECT_TRUE(f.enablemincache.Checked());
@@ -122,7 +122,7 @@ TEST_F(StoreLoad, StoredValuesTickTheirBoxesAndLeaveNoUnsavedChanges) {
         &f.max,    &f.emax,         &f.chunk,      &f.echunk,  &f.Label5,       &f.Label6};
     for (qv::Window* c : rows)
         EXPECT_TRUE(c->Enabled()) << c->Name();
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(Module.SettingsChanged);
     EXPECT_TRUE(f.timer1.Enabled());
 }
 
@@ -134,7 +134,7 @@ TEST_F(StoreLoad, AnotherTemplateIsShownInDisabledEditors) {
     EXPECT_EQ(f.epathcache.Text(), "48");
     EXPECT_FALSE(f.enamecache.Enabled());
     EXPECT_FALSE(f.pathcachebar.Enabled());
-    EXPECT_EQ(CurrentTemplateName, "quorvane");
+    EXPECT_EQ(Module.CurrentTemplateName, "quorvane");
 }
 
 TEST_F(StoreLoad, MissingTemplateValuesShowTheLowerEnds) {
@@ -165,8 +165,8 @@ TEST_F(StoreLoad, AShortBinaryValueFillsOnlyItsBytes) {
     Tf1& f = Start();
     EXPECT_EQ(f.enamecache.Text(), "1024");
     EXPECT_EQ(f.epathcache.Text(), "24");
-    EXPECT_EQ(NameCacheBytes, (qv::TemplateBytes{0x00, 0x04, 0, 0}));
-    EXPECT_EQ(PathCacheBytes, (qv::TemplateBytes{0x18, 0, 0, 0}));
+    EXPECT_EQ(Module.NameCacheBytes, (qv::TemplateBytes{0x00, 0x04, 0, 0}));
+    EXPECT_EQ(Module.PathCacheBytes, (qv::TemplateBytes{0x18, 0, 0, 0}));
 }
 
 TEST_F(StoreLoad, ADwordPathCacheStopsStartUpWithAMessage) {
@@ -174,7 +174,7 @@ TEST_F(StoreLoad, ADwordPathCacheStopsStartUpWithAMessage) {
     SetRegText(kTemplatesKey, "", "Desktop");
     SetRegValue(kTemplatePrefix + "Desktop", "PathCache", REG_DWORD, {0x20, 0, 0, 0});
     SetRegValue(kTemplatePrefix + "Desktop", "NameCache", REG_BINARY, {0x00, 0x08, 0, 0});
-    SettingsChanged = true; // whatever it was stays: the end of start-up does not run
+    Module.SettingsChanged = true; // whatever it was stays: the end of start-up does not run
     Tf1& f = Start();
     ASSERT_EQ(ErrorTexts(), (std::vector<std::string>{"Invalid data type for 'PathCache'"}));
     EXPECT_EQ(boxes.Boxes()[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
@@ -185,7 +185,7 @@ TEST_F(StoreLoad, ADwordPathCacheStopsStartUpWithAMessage) {
     EXPECT_EQ(f.enamecache.Text(), "677"); // nothing reached the editors
     EXPECT_FALSE(f.timer1.Enabled());
     EXPECT_EQ(f.max.Max(), 16384); // no memory sample: the layout's upper end stands
-    EXPECT_TRUE(SettingsChanged);
+    EXPECT_TRUE(Module.SettingsChanged);
     EXPECT_TRUE(IsWindowVisible(f.Handle())); // the window opens all the same
 }
 

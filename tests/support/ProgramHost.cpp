@@ -1,11 +1,31 @@
-#include "ProgramHost.h"
-#include "DialogDriver.h"
+#include "support/ProgramHost.h"
 #include "framework/Application.h"
 #include "main/ModuleState.h"
-#include "support/MainWindowTest.h"
+#include "main/SettingsStore.h"
+#include "okunit/okform.h"
 #include "support/Pump.h"
+#include <gtest/gtest.h>
 
 namespace qvtest {
+
+std::unique_ptr<Tf1> CreateMainWindow() {
+    Module.CurrentTemplateName.clear();
+    Module.NameCacheBytes = {};
+    Module.PathCacheBytes = {};
+    auto form = std::make_unique<Tf1>();
+    f1 = form.get();
+    qv::Application::Instance().SetMainForm(form.get());
+    return form;
+}
+
+void Choose(Tf1& form, const char* itemName) {
+    qv::MenuItem* item = form.MainMenu1.FindByName(itemName);
+    if (!item) {
+        ADD_FAILURE() << "no menu item " << itemName;
+        return;
+    }
+    SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Id(), 0), 0);
+}
 
 std::string TemplateKey(const std::string& name) {
     return std::string(kTemplatesKey) + "\\" + name;
@@ -41,8 +61,7 @@ Snapshot TakeSnapshot() {
 ProgramHost::ProgramHost() {
     qv::Application& app = qv::Application::Instance();
     app.ResetTerminated();
-    SettingsChanged = false;
-    ConfirmResult = 0;
+    Module.ConfirmResult = 0;
     // As start-up does: the main window first, then the dialog it owns.
     window_ = CreateMainWindow();
     dialog_ = std::make_unique<Tokform>();
@@ -63,8 +82,8 @@ ProgramHost::~ProgramHost() {
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
     app.ResetTerminated();
-    ProfileAccessor.reset();
-    RegistryAccessor.reset();
+    Module.ProfileAccessor.reset();
+    Module.RegistryAccessor.reset();
 }
 
 void ProgramHost::Command(const char* itemName) {

@@ -1,5 +1,6 @@
 #pragma once
-// The program as start-up builds it, inside the test process: the main window `f1` (its
+// The one way the tests start the program's window. The program as start-up builds it, inside
+// the test process: the main window `f1` (its
 // creation handler reads the prepared system.ini and registry), the hidden dialog `okform`,
 // the application's main form. Menu commands arrive as the menu sends them (WM_COMMAND); the
 // editors are worked with real mouse clicks and keystrokes.
@@ -13,6 +14,13 @@
 #include <vector>
 
 namespace qvtest {
+
+// Creates the main window as start-up does and makes it the application's main form (not yet
+// shown); its creation handler loads the settings. The store's state starts as the program's
+// does, so several windows of one test process do not share it.
+std::unique_ptr<Tf1> CreateMainWindow();
+// Runs a menu entry as the user's click does: WM_COMMAND with the item's id.
+void Choose(Tf1& form, const char* itemName);
 
 // A file-system template below "FS Templates".
 struct FsTemplate {
