@@ -204,6 +204,10 @@ public:
     // repaints each control whose colours may have changed. True when a palette was realized.
     static bool RealizePalettes(HWND topLevel, bool foreground);
 
+    // Moves every control by (dx, dy) without repainting: the host's pixels have moved already
+    // (a scrolled form).
+    void OffsetControls(int dx, int dy);
+
     // Places the aligned controls in the host's client area (also on WM_SIZE).
     void Realign();
 

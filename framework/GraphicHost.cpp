@@ -112,6 +112,11 @@ void GraphicHost::PaintControlNow(GraphicControl& control) const {
         PaintOne(dc.Get(), control);
 }
 
+void GraphicHost::OffsetControls(int dx, int dy) {
+    for (GraphicControl* c : controls_)
+        OffsetRect(&c->bounds_, dx, dy);
+}
+
 // --- Host: alignment -----------------------------------------------------------------------
 
 void GraphicHost::Realign() {
