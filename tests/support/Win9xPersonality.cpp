@@ -15,6 +15,7 @@ namespace {
 enum State { kUndecided, kOff, kOn };
 State g_state = kUndecided;
 Win9xVersion g_version = Win9xVersion::Windows98;
+bool g_sixteenColors = false;
 HMODULE g_kernel32 = nullptr;
 HMODULE g_user32 = nullptr;
 HMODULE g_gdi32 = nullptr;
@@ -27,6 +28,7 @@ struct Originals {
     decltype(&::CreateBitmap) createBitmap;
     decltype(&::CreateBitmapIndirect) createBitmapIndirect;
     decltype(&::CreateDIBitmap) createDiBitmap;
+    decltype(&::GetDeviceCaps) getDeviceCaps;
 };
 Originals g_wine = {};
 
@@ -194,6 +196,29 @@ HBITMAP WINAPI Win9xCreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD
     return g_wine.createDiBitmap(dc, header, init, bits, info, usage);
 }
 
+// The standard VGA driver: four bits a pixel in one plane, sixteen colours, no palette. A memory
+// context answers for the display it was made for, as on Windows.
+int WINAPI Win9xGetDeviceCaps(HDC dc, int index) {
+    const int real = g_wine.getDeviceCaps(dc, index);
+    const DWORD kind = GetObjectType(dc);
+    if (!g_sixteenColors || (kind != OBJ_DC && kind != OBJ_MEMDC))
+        return real;
+    switch (index) {
+    case BITSPIXEL:
+        return 4;
+    case PLANES:
+        return 1;
+    case NUMCOLORS:
+        return 16;
+    case RASTERCAPS:
+        return real & ~RC_PALETTE;
+    case SIZEPALETTE:
+        return 0;
+    default:
+        return real;
+    }
+}
+
 FARPROC WINAPI Win9xGetProcAddress(HMODULE module, LPCSTR name);
 
 struct Replacement {
@@ -225,6 +250,7 @@ bool ForEachReplacement(Visit visit) {
         {&g_gdi32, "gdi32.dll", "CreateBitmap", AsProc(Win9xCreateBitmap)},
         {&g_gdi32, "gdi32.dll", "CreateBitmapIndirect", AsProc(Win9xCreateBitmapIndirect)},
         {&g_gdi32, "gdi32.dll", "CreateDIBitmap", AsProc(Win9xCreateDIBitmap)},
+        {&g_gdi32, "gdi32.dll", "GetDeviceCaps", AsProc(Win9xGetDeviceCaps)},
     };
     for (const Replacement& r : table)
         if (visit(r))
@@ -276,6 +302,7 @@ void Install() {
     g_wine.createBitmap = &::CreateBitmap;
     g_wine.createBitmapIndirect = &::CreateBitmapIndirect;
     g_wine.createDiBitmap = &::CreateDIBitmap;
+    g_wine.getDeviceCaps = &::GetDeviceCaps;
     HMODULE program = GetModuleHandleA(nullptr);
     ForEachReplacement([&](const Replacement& r) {
         ReplaceImport(program, r.dll, r.name, r.function);
@@ -323,6 +350,10 @@ Win9xVersion ActiveWin9xVersion() {
 
 void PlayWin9xVersion(Win9xVersion version) {
     g_version = version;
+}
+
+void PlaySixteenColorDisplay(bool on) {
+    g_sixteenColors = on;
 }
 
 std::string ProfileFileOnDisk(const std::string& file) {

@@ -1,6 +1,7 @@
 // Pixels on a real window: masked drawing over the parent's background, the placement modes
 // and the frame disposal modes.
 #include "Pictures.h"
+#include "support/FourBitSurface.h"
 #include "support/HostWindow.h"
 #include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
@@ -37,6 +38,21 @@ TEST_F(GifPaint, TransparentPixelsShowTheParentsBackground) {
     }
     // Outside the control the panel is untouched.
     EXPECT_EQ(host.Pixel(14, 10), kPanel);
+}
+
+// A sixteen-colour screen: the panel (silver there) shows through the transparent pixels.
+TEST_F(GifPaint, TransparentPixelsShowThePanelOnAFourBitSurface) {
+    image.SetBounds(0, 0, 4, 2);
+    Bytes pixels = {kRed, kClear, kGreen, kClear, kClear, kBlue, kClear, kRed};
+    Load(Picture(4, 2, {FrameSpec{0, 0, 4, 2, 0, pixels, 0, 0, true}}));
+    FourBitSurface surface(4, 2);
+    const RECT all{0, 0, 4, 2};
+    FillRect(surface.Dc(), &all, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    image.Paint(surface.Dc());
+    for (int i = 0; i < 8; ++i) {
+        COLORREF expected = pixels[i] == kClear ? RGB(192, 192, 192) : kColors[pixels[i]];
+        EXPECT_EQ(surface.At(i % 4, i / 4), expected) << "pixel " << i;
+    }
 }
 
 TEST_F(GifPaint, OpaquePictureDeclaresItselfOpaqueAndCoversItsBounds) {
