@@ -196,27 +196,17 @@ HBITMAP WINAPI Win9xCreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD
     return g_wine.createDiBitmap(dc, header, init, bits, info, usage);
 }
 
-// The standard VGA driver: four bits a pixel in one plane, sixteen colours, no palette. A memory
-// context answers for the display it was made for, as on Windows.
+// The standard VGA driver. A memory context answers for its display, as on Windows.
 int WINAPI Win9xGetDeviceCaps(HDC dc, int index) {
     const int real = g_wine.getDeviceCaps(dc, index);
     const DWORD kind = GetObjectType(dc);
     if (!g_sixteenColors || (kind != OBJ_DC && kind != OBJ_MEMDC))
         return real;
-    switch (index) {
-    case BITSPIXEL:
-        return 4;
-    case PLANES:
-        return 1;
-    case NUMCOLORS:
-        return 16;
-    case RASTERCAPS:
-        return real & ~RC_PALETTE;
-    case SIZEPALETTE:
-        return 0;
-    default:
-        return real;
-    }
+    const int vga[][2] = {{BITSPIXEL, 4}, {PLANES, 1}, {NUMCOLORS, 16}, {SIZEPALETTE, 0}};
+    for (const auto& [which, value] : vga)
+        if (index == which)
+            return value;
+    return index == RASTERCAPS ? real & ~RC_PALETTE : real;
 }
 
 FARPROC WINAPI Win9xGetProcAddress(HMODULE module, LPCSTR name);
