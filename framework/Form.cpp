@@ -78,6 +78,7 @@ Form* Form::OfWindow(HWND anyWindowInside) {
 }
 
 void Form::SetClientSize(int width, int height) {
+    content_ = SIZE{width, height};
     // Measure rather than compute: a menu bar may take more than one line.
     RECT window, client;
     GetWindowRect(Handle(), &window);
@@ -90,12 +91,10 @@ void Form::SetClientSize(int width, int height) {
 }
 
 void Form::SetMenu(MainMenu& menu) {
-    RECT client;
-    GetClientRect(Handle(), &client);
     menu_ = &menu;
     menu.AttachTo(Handle());
     ::SetMenu(Handle(), menu.Handle());
-    SetClientSize(client.right, client.bottom);
+    SetClientSize(content_.cx, content_.cy);
 }
 
 int Form::MenuHelpContext() const {
@@ -107,13 +106,15 @@ int Form::MenuHelpContext() const {
 void Form::Show() {
     if (!shownOnce_) {
         shownOnce_ = true;
+        scroller_.OnScrolled = [this](int dx, int dy) { graphics_.OffsetControls(dx, dy); };
+        scroller_.FitIntoWorkArea(Handle(), content_);
         RECT r;
         GetWindowRect(Handle(), &r);
         int width = r.right - r.left;
         int height = r.bottom - r.top;
-        const POINT place =
-            KeepCaptionInWorkArea(POINT{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                                        (GetSystemMetrics(SM_CYSCREEN) - height) / 2});
+        const POINT place = KeepInWorkArea(POINT{(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2},
+                                           SIZE{width, height});
         SetWindowPos(Handle(), nullptr, place.x, place.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -227,6 +228,9 @@ bool Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         return true;
     result = 0;
     switch (message) {
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return scroller_.HandleScroll(message, wParam, lParam);
     case WM_COMMAND:
         if (lParam == 0 && HIWORD(wParam) == 0 &&
             (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))

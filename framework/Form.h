@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Control.h"
+#include "framework/FormScroller.h"
 #include "framework/Menu.h"
 #include <functional>
 
@@ -24,7 +25,8 @@ enum ModalResultCode : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo
 // A top-level window: hosts controls and graphic controls, has an optional menu bar, closes
 // through a close query, and can run as a modal dialog. Centred on the screen when first shown,
 // its caption kept inside the work area. Its size, its controls' places and its fonts scale
-// with the screen's pixels per inch (Scaling.h).
+// with the screen's pixels per inch (Scaling.h). A form larger than the work area shows as
+// large as the work area allows and scrolls (FormScroller.h).
 // Tab, the arrow keys, Enter (the focused or the default button) and Escape (the first cancel
 // button) work as in dialogs; the application's message loop provides them.
 class Form : public Window, public ControlParent {
@@ -55,8 +57,10 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
     bool IsModal() const { return modal_; }
-    // In screen pixels (not scaled).
+    // In screen pixels (not scaled). A window the system cuts to the screen keeps it as the
+    // size of its scrolling content (FormScroller.h).
     void SetClientSize(int width, int height);
+    const FormScroller& Scroller() const { return scroller_; }
 
     std::function<void(Component& sender, bool& canClose)> OnCloseQuery;
     std::function<void(Component& sender)> OnClose;
@@ -78,6 +82,8 @@ private:
     bool modal_ = false;
     int modalResult_ = mrNone;
     HWND lastFocus_ = nullptr;
+    SIZE content_{0, 0};
+    FormScroller scroller_;
 };
 
 } // namespace qv

@@ -58,6 +58,8 @@ protected:
     virtual void EnabledChanged() {}
 
 private:
+    friend class GraphicHost; // moves the bounds when the host scrolls
+
     GraphicHost& host_;
     RECT bounds_{0, 0, 0, 0};
     bool enabled_ = true;
@@ -94,6 +96,10 @@ public:
     // inside it, the first in the foreground when asked, all others in the background, and
     // repaints each control whose colours may have changed. True when a palette was realized.
     static bool RealizePalettes(HWND topLevel, bool foreground);
+
+    // Moves every control by (dx, dy) without repainting: the host's pixels have moved already
+    // (a scrolled form).
+    void OffsetControls(int dx, int dy);
 
 private:
     HWND window_;

@@ -75,4 +75,9 @@ void GraphicHost::PaintControlNow(GraphicControl& control) const {
         PaintOne(dc.Get(), control);
 }
 
+void GraphicHost::OffsetControls(int dx, int dy) {
+    for (GraphicControl* c : controls_)
+        OffsetRect(&c->bounds_, dx, dy);
+}
+
 } // namespace qv

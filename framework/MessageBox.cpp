@@ -9,11 +9,12 @@ namespace {
 MessageBoxHook g_hook = nullptr;
 
 // The system centres a message box; while one is being shown, its first activation moves it
-// as far as needed to keep its caption inside the work area, as the program's own windows are.
+// as far as needed to keep it inside the work area (its caption, when it is larger), as the
+// program's own windows are.
 HHOOK g_placementHook = nullptr;
 bool g_placed = false;
 
-LRESULT CALLBACK KeepBoxCaptionInWorkArea(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK KeepBoxInWorkArea(int code, WPARAM wParam, LPARAM lParam) {
     const HWND box = reinterpret_cast<HWND>(wParam);
     char className[16] = {};
     if (code == HCBT_ACTIVATE && !g_placed && GetClassNameA(box, className, sizeof className) &&
@@ -21,7 +22,8 @@ LRESULT CALLBACK KeepBoxCaptionInWorkArea(int code, WPARAM wParam, LPARAM lParam
         g_placed = true;
         RECT r;
         GetWindowRect(box, &r);
-        const POINT place = KeepCaptionInWorkArea(POINT{r.left, r.top});
+        const POINT place =
+            KeepInWorkArea(POINT{r.left, r.top}, SIZE{r.right - r.left, r.bottom - r.top});
         if (place.x != r.left || place.y != r.top)
             SetWindowPos(box, nullptr, place.x, place.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -39,8 +41,8 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
     if (g_hook)
         return g_hook(owner, text, caption, flags);
     const HHOOK outer =
-        std::exchange(g_placementHook, SetWindowsHookExA(WH_CBT, &KeepBoxCaptionInWorkArea, nullptr,
-                                                         GetCurrentThreadId()));
+        std::exchange(g_placementHook,
+                      SetWindowsHookExA(WH_CBT, &KeepBoxInWorkArea, nullptr, GetCurrentThreadId()));
     const bool outerPlaced = std::exchange(g_placed, false);
     const int answer = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
     if (g_placementHook)

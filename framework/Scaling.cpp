@@ -24,10 +24,23 @@ RECT ScaleToScreen(const RECT& layout) {
                 top + ScaleToScreen(layout.bottom - layout.top)};
 }
 
-POINT KeepCaptionInWorkArea(POINT topLeft) {
+namespace {
+RECT WorkArea() {
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+} // namespace
+
+POINT KeepCaptionInWorkArea(POINT topLeft) {
+    const RECT work = WorkArea();
     return POINT{std::max<LONG>(topLeft.x, work.left), std::max<LONG>(topLeft.y, work.top)};
+}
+
+POINT KeepInWorkArea(POINT topLeft, SIZE size) {
+    const RECT work = WorkArea();
+    return KeepCaptionInWorkArea(POINT{std::min<LONG>(topLeft.x, work.right - size.cx),
+                                       std::min<LONG>(topLeft.y, work.bottom - size.cy)});
 }
 
 } // namespace qv

@@ -26,5 +26,8 @@ RECT ScaleToScreen(const RECT& layout);
 // and the screen's edges may hide the rest of a window larger than the screen, never the part
 // that moves it).
 POINT KeepCaptionInWorkArea(POINT topLeft);
+// The same for a window of a known size, which first moves up and left as far as it takes to
+// end inside the work area (the taskbar then hides none of a window that fits).
+POINT KeepInWorkArea(POINT topLeft, SIZE size);
 
 } // namespace qv

@@ -15,6 +15,7 @@ namespace {
 enum State { kUndecided, kOff, kOn };
 State g_state = kUndecided;
 Win9xVersion g_version = Win9xVersion::Windows98;
+bool g_sixteenColors = false;
 HMODULE g_kernel32 = nullptr;
 HMODULE g_user32 = nullptr;
 HMODULE g_gdi32 = nullptr;
@@ -27,6 +28,7 @@ struct Originals {
     decltype(&::CreateBitmap) createBitmap;
     decltype(&::CreateBitmapIndirect) createBitmapIndirect;
     decltype(&::CreateDIBitmap) createDiBitmap;
+    decltype(&::GetDeviceCaps) getDeviceCaps;
 };
 Originals g_wine = {};
 
@@ -194,6 +196,19 @@ HBITMAP WINAPI Win9xCreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD
     return g_wine.createDiBitmap(dc, header, init, bits, info, usage);
 }
 
+// The standard VGA driver. A memory context answers for its display, as on Windows.
+int WINAPI Win9xGetDeviceCaps(HDC dc, int index) {
+    const int real = g_wine.getDeviceCaps(dc, index);
+    const DWORD kind = GetObjectType(dc);
+    if (!g_sixteenColors || (kind != OBJ_DC && kind != OBJ_MEMDC))
+        return real;
+    const int vga[][2] = {{BITSPIXEL, 4}, {PLANES, 1}, {NUMCOLORS, 16}, {SIZEPALETTE, 0}};
+    for (const auto& [which, value] : vga)
+        if (index == which)
+            return value;
+    return index == RASTERCAPS ? real & ~RC_PALETTE : real;
+}
+
 FARPROC WINAPI Win9xGetProcAddress(HMODULE module, LPCSTR name);
 
 struct Replacement {
@@ -225,6 +240,7 @@ bool ForEachReplacement(Visit visit) {
         {&g_gdi32, "gdi32.dll", "CreateBitmap", AsProc(Win9xCreateBitmap)},
         {&g_gdi32, "gdi32.dll", "CreateBitmapIndirect", AsProc(Win9xCreateBitmapIndirect)},
         {&g_gdi32, "gdi32.dll", "CreateDIBitmap", AsProc(Win9xCreateDIBitmap)},
+        {&g_gdi32, "gdi32.dll", "GetDeviceCaps", AsProc(Win9xGetDeviceCaps)},
     };
     for (const Replacement& r : table)
         if (visit(r))
@@ -276,6 +292,7 @@ void Install() {
     g_wine.createBitmap = &::CreateBitmap;
     g_wine.createBitmapIndirect = &::CreateBitmapIndirect;
     g_wine.createDiBitmap = &::CreateDIBitmap;
+    g_wine.getDeviceCaps = &::GetDeviceCaps;
     HMODULE program = GetModuleHandleA(nullptr);
     ForEachReplacement([&](const Replacement& r) {
         ReplaceImport(program, r.dll, r.name, r.function);
@@ -323,6 +340,10 @@ Win9xVersion ActiveWin9xVersion() {
 
 void PlayWin9xVersion(Win9xVersion version) {
     g_version = version;
+}
+
+void PlaySixteenColorDisplay(bool on) {
+    g_sixteenColors = on;
 }
 
 std::string ProfileFileOnDisk(const std::string& file) {

@@ -13,6 +13,8 @@
 //  - profile files are written to disk only when flushed (ProfileFileOnDisk tells what a power
 //    cut would leave), and WritePrivateProfileStringA(NULL, NULL, NULL, file), the flush,
 //    returns FALSE;
+//  - asked (PlaySixteenColorDisplay), GetDeviceCaps reports the display of the standard VGA
+//    driver: BITSPIXEL 4, NUMCOLORS 16, no RC_PALETTE;
 //  - every GDI and USER object the program makes and destroys is counted
 //    (support/ResourceLedger.h).
 // It is installed from a TLS callback, before the C runtime starts, so the start-up code meets
@@ -31,6 +33,8 @@ bool Win9xPersonalityActive();
 // The version the personality plays (Windows 98 unless asked for 95), and a change of it.
 Win9xVersion ActiveWin9xVersion();
 void PlayWin9xVersion(Win9xVersion version);
+// While on, the display is one of sixteen colours without a palette (off at first).
+void PlaySixteenColorDisplay(bool on);
 
 // The bytes a power cut would leave of a profile file (a bare name is in the Windows
 // directory): under the personality, what the disk held before the first write since the file

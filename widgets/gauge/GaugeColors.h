@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Gdi.h"
+#include "framework/ScreenColors.h"
 #include "widgets/gauge/core/QvObjects.h"
 #include <windows.h>
 
@@ -12,8 +13,9 @@ inline COLORREF ColorToRGB(TColor color) {
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
+// A solid fill also on a sixteen-colour screen, where other colours would be dithered.
 inline void FillSolid(HDC dc, const RECT& rect, TColor color) {
-    GdiObject<HBRUSH> brush(CreateSolidBrush(ColorToRGB(color)));
+    GdiObject<HBRUSH> brush(CreateSolidBrush(SolidColor(dc, ColorToRGB(color))));
     FillRect(dc, &rect, brush.Get());
 }
 

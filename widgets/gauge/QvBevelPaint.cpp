@@ -7,7 +7,7 @@ namespace {
 using gauge::ColorToRGB;
 
 void Polyline(HDC dc, COLORREF color, std::initializer_list<POINT> points) {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, color));
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, SolidColor(dc, color)));
     Selection keep(dc, pen.Get());
     auto p = points.begin();
     MoveToEx(dc, p->x, p->y, nullptr);

@@ -102,7 +102,7 @@ namespace {
 
 void TextAt(HDC canvas, const std::string& text, UINT flags, RECT r, int dx, int dy, TColor color) {
     OffsetRect(&r, dx, dy);
-    SetTextColor(canvas, ColorToRGB(color));
+    SetTextColor(canvas, SolidColor(canvas, ColorToRGB(color)));
     DrawTextA(canvas, text.c_str(), static_cast<int>(text.size()), &r, flags);
 }
 

@@ -1,6 +1,7 @@
 // Pixels on a real window: masked drawing over the parent's background, the placement modes
 // and the frame disposal modes.
 #include "Pictures.h"
+#include "framework/core/SixteenColors.h"
 #include "support/HostWindow.h"
 #include "support/Pump.h"
 #include "widgets/GIFImage/GIFImage.h"
@@ -37,6 +38,35 @@ TEST_F(GifPaint, TransparentPixelsShowTheParentsBackground) {
     }
     // Outside the control the panel is untouched.
     EXPECT_EQ(host.Pixel(14, 10), kPanel);
+}
+
+// Into a four-bit surface in the VGA driver's sixteen colours, as on its screen: the panel
+// (silver there) shows through the transparent pixels.
+TEST_F(GifPaint, TransparentPixelsShowThePanelOnAFourBitSurface) {
+    image.SetBounds(0, 0, 4, 2);
+    Bytes pixels = {kRed, kClear, kGreen, kClear, kClear, kBlue, kClear, kRed};
+    Load(Picture(4, 2, {FrameSpec{0, 0, 4, 2, 0, pixels, 0, 0, true}}));
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[16];
+    } format{{sizeof(BITMAPINFOHEADER), 4, -2, 1, 4, BI_RGB, 0, 0, 0, 16, 0}, {}};
+    for (int i = 0; i < 16; ++i) {
+        const COLORREF c = qv::kSixteenColors[i];
+        format.colors[i] = RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), 0};
+    }
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&format),
+                                                    DIB_RGB_COLORS, &bits, nullptr, 0));
+    const RECT panel{0, 0, 4, 2};
+    FillRect(dc, &panel, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    image.Paint(dc);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(GetPixel(dc, i % 4, i / 4),
+                  pixels[i] == kClear ? RGB(192, 192, 192) : kColors[pixels[i]])
+            << i;
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
 }
 
 TEST_F(GifPaint, OpaquePictureDeclaresItselfOpaqueAndCoversItsBounds) {
