@@ -51,8 +51,10 @@ bool HasValue(qv::Registry& registry, const char* name) {
                                                      nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-// The template "Desktop" as it stands, when it holds both values; read as loading reads a
-// template, so a value of the wrong type raises before anything is written.
+// The template "Desktop" as it stands, when it holds both values as the system keeps them (raw
+// bytes, at most four; a shorter value ends in zero bytes). A value of another type is not
+// copied: the system would not take it up either, and the user cannot mend it here, so the save
+// goes on and leaves Control\FileSystem as it is.
 std::optional<qv::TemplateValues> ReadDesktopTemplate() {
     qv::Registry& registry = *Module.RegistryAccessor;
     registry.CloseKey();
@@ -60,9 +62,13 @@ std::optional<qv::TemplateValues> ReadDesktopTemplate() {
         return std::nullopt;
     if (!HasValue(registry, qv::kNameCacheValue) || !HasValue(registry, qv::kPathCacheValue))
         return std::nullopt;
-    qv::TemplateValues values;
-    registry.ReadRaw4(qv::kNameCacheValue, values.nameCache);
-    registry.ReadRaw4(qv::kPathCacheValue, values.pathCache);
+    qv::TemplateValues values{};
+    try {
+        registry.ReadRaw4(qv::kNameCacheValue, values.nameCache);
+        registry.ReadRaw4(qv::kPathCacheValue, values.pathCache);
+    } catch (const qv::Exception&) {
+        return std::nullopt;
+    }
     return values;
 }
 
