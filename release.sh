@@ -21,7 +21,7 @@ version=$(sed -n 's/^project(Quorvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
 build="$repo/build/release"
 program="$build/quorvane.exe"
 zip_file="$repo/dist/quorvane-$version.zip"
-max_bytes=$((280 * 1024))
+max_bytes=$((260 * 1024))
 
 echo "== The 486 toolchain"
 ./tools/toolchain/i486-toolchain.sh build

@@ -1,6 +1,7 @@
 // The cache settings store: loads the [vcache] keys of system.ini and the file-system template
 // of the registry into the editors at start-up, and carries out the save's plan.
 #include "main/SettingsStore.h"
+#include "framework/Exceptions.h"
 #include "main/ModuleState.h"
 #include "main/SettingsEditors.h"
 #include "main/core/ProfileInteger.h"

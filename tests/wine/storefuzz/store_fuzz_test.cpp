@@ -66,7 +66,7 @@ struct RegistrySnapshot {
     std::map<std::string, std::vector<std::string>> children;
 };
 
-RegistrySnapshot Snapshot() {
+RegistrySnapshot TakeRegistrySnapshot() {
     RegistrySnapshot s;
     s.templates = RegValues(kTemplatesKey);
     s.subkeys = RegSubkeys(kTemplatesKey);
@@ -104,7 +104,7 @@ TEST_F(StoreFuzz, MalformedInputIsNeverFatalAndForeignDataSurvivesASave) {
         const std::string ini = MalformedSystemIni(rng);
         ResetStoreFiles(ini);
         FillRegistry(rng);
-        const RegistrySnapshot before = Snapshot();
+        const RegistrySnapshot before = TakeRegistrySnapshot();
 
         const std::size_t shown = boxes.Boxes().size();
         Tf1& f = Start();
@@ -121,7 +121,7 @@ TEST_F(StoreFuzz, MalformedInputIsNeverFatalAndForeignDataSurvivesASave) {
         ++saves;
         ASSERT_TRUE(ForeignToStore(ReadSystemIni()) == ForeignToStore(ini));
 
-        const RegistrySnapshot after = Snapshot();
+        const RegistrySnapshot after = TakeRegistrySnapshot();
         EXPECT_EQ(Without(after.templates, {""}), Without(before.templates, {""}));
         for (const auto& [name, values] : before.values) {
             if (name == "Quorvane") {
