@@ -14,6 +14,7 @@
 #include "framework/Timer.h"
 #include "framework/TrackBar.h"
 #include "widgets/gauge/QvProgress.h"
+#include <array>
 #include <memory>
 #include <string>
 
@@ -130,6 +131,11 @@ public:
 
     // ---- handler: the refresh timer (Sampling.cpp) -----------------------------------------
     void updatemem(qv::Component& sender);
+
+    // The window's layout table: every windowed control, its box, place, tab order, caption, font,
+    // start state and help topic (f1_layout.cpp). The window-less controls are placed after it.
+    static constexpr std::size_t kPlacedControls = 34;
+    std::array<qv::Placement, kPlacedControls> Layout();
 
 private:
     void CreateControls(); // f1_layout.cpp

@@ -18,11 +18,11 @@ const qv::FontSpec kLinkFont{"Arial", -11, true};
 // at 11 pixels are 6 wide: "524288" takes 36 of the edit's 65 - 4 (sunken edge) - 15 (buttons) =
 // 46, which leaves room for the edit's margins (0 for a bitmap font, about 2 a side for TrueType)
 // and the caret. On a denser screen the field, its buttons and its font grow together.
-void Tf1::CreateControls() {
+std::array<qv::Placement, Tf1::kPlacedControls> Tf1::Layout() {
     constexpr bool on = true;
     constexpr bool off = false;
     // clang-format off
-    const qv::Placement layout[] = {
+    return {{
         // control         parent     name               left top width height tab  caption                              font            enabled help
         {GroupBox1,        *this,     "GroupBox1",          2,   5, 493, 172,   0, "Information",                       &kMsSansSerif11, on,  0},
         {lb1,              GroupBox1, "lb1",               55,  20, 104,  13,  -1, "Free physical memory:",             nullptr,         on,  0},
@@ -60,9 +60,12 @@ void Tf1::CreateControls() {
         {Label10,          GroupBox3, "Label10",           18,  77,  79,  13,  -1, "Directory Cache:",                  &kMsSansSerif11, off, 0},
         {pathcachebar,     GroupBox3, "pathcachebar",       8,  98, 333,  30,   1, nullptr,                             nullptr,         off, 1},
         {epathcache,       GroupBox3, "epathcache",       341,  98,  55,  23,   3, nullptr,                             nullptr,         off, 0},
-    };
+    }};
     // clang-format on
-    qv::PlaceControls(layout);
+}
+
+void Tf1::CreateControls() {
+    qv::PlaceControls(Layout());
 
     // The window-less controls: the line under the menu bar and the frame of the resource labels.
     Bevel1.SetShape(qv::Bevel::Shape::Frame);

@@ -1,12 +1,14 @@
 #pragma once
-// A fixture that starts the program (ProgramHost) against a prepared system.ini and "FS
-// Templates" key of the test's Wine prefix: the window's creation handler opens the store and
-// loads both places. Message boxes are recorded, not shown.
+// The one fixture of the program's window: it starts the program (ProgramHost) against a prepared
+// system.ini and "FS Templates" key of the test's Wine prefix (the window's creation handler
+// opens the store and loads both places) and works its editors with real keyboard and mouse
+// messages. Message boxes are recorded, not shown.
 #include "framework/Application.h"
 #include "framework/ErrorBox.h"
 #include "main/ModuleState.h"
 #include "main/SettingsStore.h"
 #include "main/f1.h"
+#include "support/Controls.h"
 #include "support/ProgramHost.h"
 #include "support/Pump.h"
 #include "support/Recorders.h"
@@ -38,6 +40,12 @@ protected:
         return host_->Window();
     }
 
+    // The same, the window not yet shown.
+    Tf1& Create() {
+        host_ = std::make_unique<ProgramHost>(ProgramHost::Showing::Hidden);
+        return host_->Window();
+    }
+
     // Ends it, the store's accessors released as the close handler does.
     void Close() {
         host_.reset();
@@ -57,7 +65,41 @@ protected:
         }
     }
 
+    // Starts with nothing stored (the editors keep their start values), ticks every box
+    // (enabling every row) and clears the flag.
+    Tf1& StartEnabled() {
+        DeleteRegTree(kTemplatesKey);
+        Tf1& f = Start();
+        for (qv::CheckBox* box :
+             {&f.enablemincache, &f.enablemaxcache, &f.enablechunk, &f.enablenamecache})
+            box->SetChecked(true);
+        Module.SettingsChanged = false;
+        return f;
+    }
+
     Tf1& form() { return host_->Window(); }
+    ProgramHost& host() { return *host_; }
+
+    // Gives the spin edit the keyboard focus with its whole text selected, as a user would
+    // before typing over it.
+    static void SelectAllIn(qv::SpinEdit& edit) {
+        FocusWindow(edit.EditHandle());
+        SendMessageA(edit.EditHandle(), EM_SETSEL, 0, -1);
+    }
+
+    // A mouse click on a check box, as the button control receives it.
+    static void ClickBox(qv::CheckBox& box) {
+        SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        PumpFor(20);
+    }
+
+    // A key pressed on a focused track bar (real input, so the bar sends its scroll
+    // notifications to its parent).
+    static void KeyOnBar(qv::TrackBar& bar, BYTE key) {
+        FocusWindow(bar.Handle());
+        PressKey(key);
+    }
 
     // The texts of the error boxes shown so far.
     std::vector<std::string> ErrorTexts() const {

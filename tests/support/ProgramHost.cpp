@@ -58,7 +58,7 @@ Snapshot TakeSnapshot() {
     return s;
 }
 
-ProgramHost::ProgramHost() {
+ProgramHost::ProgramHost(Showing showing) {
     qv::Application& app = qv::Application::Instance();
     app.ResetTerminated();
     Module.ConfirmResult = 0;
@@ -66,7 +66,8 @@ ProgramHost::ProgramHost() {
     window_ = CreateMainWindow();
     dialog_ = std::make_unique<Tokform>();
     okform = dialog_.get();
-    f1->Show();
+    if (showing == Showing::Shown)
+        f1->Show();
     PumpFor(50);
 }
 

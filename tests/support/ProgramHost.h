@@ -51,7 +51,10 @@ std::vector<std::uint8_t> Bytes(std::initializer_list<int> bytes);
 
 class ProgramHost {
 public:
-    ProgramHost();
+    // Creates the main window and the dialog as start-up does, and shows the window unless asked
+    // not to (as start-up leaves it to the message loop).
+    enum class Showing { Shown, Hidden };
+    explicit ProgramHost(Showing showing = Showing::Shown);
     ~ProgramHost();
     ProgramHost(const ProgramHost&) = delete;
     ProgramHost& operator=(const ProgramHost&) = delete;

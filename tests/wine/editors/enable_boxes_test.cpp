@@ -1,12 +1,12 @@
 // The "Enabled" boxes of the real main window: each enables or disables its row and raises
 // the flag, whether clicked by the user or set by the program.
-#include "EditorTest.h"
+#include "support/MainWindowTest.h"
 
 using namespace qvtest;
 
 namespace {
 
-class EnableBoxes : public EditorTest {};
+class EnableBoxes : public qvtest::MainWindowTest {};
 
 std::vector<bool> EnabledStates(std::initializer_list<qv::Window*> controls) {
     std::vector<bool> states;

@@ -1,12 +1,12 @@
 // Typing into the spin edits of the real main window: each row's bar follows, the flag rises
 // on every text change, Enter and the focus leaving set the bar without touching the flag.
-#include "EditorTest.h"
+#include "support/MainWindowTest.h"
 
 using namespace qvtest;
 
 namespace {
 
-class SpinEditRows : public EditorTest {};
+class SpinEditRows : public qvtest::MainWindowTest {};
 
 struct Row {
     qv::SpinEdit Tf1::*edit;

@@ -1,11 +1,11 @@
 // Moving the track bars of the real main window with the keyboard: the spin edits follow,
 // the minimal and maximal bars drag each other, and only real changes raise the flag.
-#include "EditorTest.h"
+#include "support/MainWindowTest.h"
 
 using namespace qvtest;
 
 namespace {
-class TrackBarRows : public EditorTest {};
+class TrackBarRows : public qvtest::MainWindowTest {};
 } // namespace
 
 TEST_F(TrackBarRows, MovingMinAboveMaxPushesMaxUp) {

@@ -31,7 +31,8 @@ TEST_F(CacheSizeFields, ShowSixDigitSizesWhole) {
     qvtest::WriteSystemIni("[vcache]\r\nminfilecache=131072\r\nmaxfilecache=524288\r\n");
     Tf1& f = Start();
     if (Module.MemoryFigures.CacheCeilingKb < 524288)
-        GTEST_SKIP() << "this machine's ceiling is " << Module.MemoryFigures.CacheCeilingKb << " Kb";
+        GTEST_SKIP() << "this machine's ceiling is " << Module.MemoryFigures.CacheCeilingKb
+                     << " Kb";
     for (qv::SpinEdit* field : {&f.emin, &f.emax}) {
         SCOPED_TRACE(field->Name());
         const HWND edit = field->EditHandle();

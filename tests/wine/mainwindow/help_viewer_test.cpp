@@ -1,9 +1,6 @@
 // F1 and Help > Contents with the real help viewer (Wine's winhlp32) on the built Quorvane.hlp
 // beside this test program: the viewer opens on the item's topic, not on its error box.
-#include "framework/Application.h"
-#include "main/f1.h"
-#include "support/Pump.h"
-#include <gtest/gtest.h>
+#include "support/MainWindowTest.h"
 #include <string>
 
 namespace {
@@ -24,11 +21,7 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
+using qvtest::ClassOf;
 
 BOOL CALLBACK CollectTexts(HWND child, LPARAM out) {
     std::string* texts = reinterpret_cast<std::string*>(out);
@@ -79,15 +72,16 @@ void QueueKeys(std::initializer_list<BYTE> keys) {
     }
 }
 
-class HelpViewer : public ::testing::Test {
+class HelpViewer : public qvtest::MainWindowTest {
 protected:
     void SetUp() override {
-        f.Show();
-        qvtest::FocusWindow(f.enablemincache.Handle());
+        MainWindowTest::SetUp();
+        qvtest::FocusWindow(Start().enablemincache.Handle());
     }
     void TearDown() override {
         qv::Application::Instance().HelpCommand(HELP_QUIT, 0);
         qvtest::PumpUntil([] { return FindWindowA("MS_WINHELP", nullptr) == nullptr; }, 10000);
+        MainWindowTest::TearDown();
     }
 
     // Starts watching for the viewer, runs the request and waits until the viewer shows the
@@ -95,14 +89,12 @@ protected:
     ViewerWatch Request(const char* expectedTitle, void (*request)(Tf1&)) {
         ViewerWatch watch{expectedTitle, {}, {}};
         HANDLE watcher = CreateThread(nullptr, 0, WatchViewer, &watch, 0, nullptr);
-        request(f);
+        request(form());
         qvtest::PumpUntil([&] { return WaitForSingleObject(watcher, 0) == WAIT_OBJECT_0; }, 40000);
         WaitForSingleObject(watcher, 5000);
         CloseHandle(watcher);
         return watch;
     }
-
-    Tf1 f;
 };
 
 } // namespace
@@ -127,7 +119,7 @@ TEST_F(HelpViewer, F1OnAHighlightedMenuItemOpensItsTopic) {
     });
     EXPECT_EQ(seen.error, "");
     EXPECT_EQ(seen.title, "Section 4.2: Save & Exit");
-    qvtest::PumpUntil([this] { return f.MainMenu1.Highlighted() == nullptr; }, 3000);
+    qvtest::PumpUntil([this] { return form().MainMenu1.Highlighted() == nullptr; }, 3000);
 }
 
 TEST_F(HelpViewer, ContentsOpensTheContents) {
@@ -140,17 +132,13 @@ TEST_F(HelpViewer, ContentsOpensTheContents) {
 }
 
 TEST_F(HelpViewer, FileExitClosesTheViewer) {
-    qv::Application& app = qv::Application::Instance();
-    app.SetMainForm(&f);
+    Tf1& f = form();
     ViewerWatch seen = Request("Quorvane 3.5 Help", [](Tf1& window) {
         SendMessageA(window.Handle(), WM_COMMAND, window.MainMenu1.FindByName("Contents1")->Id(),
                      0);
     });
     ASSERT_EQ(seen.title, "Quorvane 3.5 Help");
     PostMessageA(f.Handle(), WM_COMMAND, f.MainMenu1.FindByName("Exit1")->Id(), 0);
-    app.Run(); // returns once File > Exit has ended the program
+    qv::Application::Instance().Run(); // returns once File > Exit has ended the program
     EXPECT_TRUE(qvtest::PumpUntil([] { return FindWindowA("MS_WINHELP", nullptr) == nullptr; }));
-    app.SetMainForm(nullptr);
-    qvtest::PumpFor(20); // takes the quit message
-    app.ResetTerminated();
 }

@@ -1,17 +1,14 @@
 // An error in a step of the creation sequence ends it there; the window opens all the same.
-#include "framework/Application.h"
-#include "main/ModuleState.h"
-#include "main/f1.h"
 #include "support/BrokenTemplateName.h"
-#include "support/Recorders.h"
-#include <gtest/gtest.h>
+#include "support/MainWindowTest.h"
 
-TEST(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
+using CreationSequence = qvtest::MainWindowTest;
+
+TEST_F(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
     qvtest::BrokenTemplateName wrongType;
-    qvtest::MessageBoxRecorder boxes;
     qv::Application::Instance().SetHelpFile("");
     Module.SettingsChanged = true;
-    Tf1 f;
+    Tf1& f = Create();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     // The message ends in a quote, which sorts before ".": no full stop is added.
     EXPECT_EQ(boxes.Boxes()[0].text, "Invalid data type for ''");
@@ -26,5 +23,5 @@ TEST(CreationSequence, AnErrorEndsItAtThatStepAndTheWindowIsCreatedAllTheSame) {
     ASSERT_NE(f.Handle(), nullptr);
     f.Show();
     EXPECT_TRUE(IsWindowVisible(f.Handle()));
-    Module.SettingsChanged = false;
+    Module.SettingsChanged = false; // the close query would ask
 }

@@ -2,11 +2,8 @@
 // multiplied by the screen's pixels per inch over 96. CTest runs these at 120 and 144 pixels
 // per inch (QV_DPI, wine_mainwindow_120dpi and _144dpi) and on a 640x480 screen (QV_SCREEN,
 // wine_mainwindow_vga); in the ordinary run, at 96, nothing may move.
-#include "LayoutTable.h"
-#include "framework/Application.h"
 #include "framework/MessageBox.h"
-#include "okunit/okform.h"
-#include "support/Pump.h"
+#include "support/MainWindowTest.h"
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -66,9 +63,10 @@ void CALLBACK MeasureTallBox(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-class LargeFonts : public ::testing::Test {
+class LargeFonts : public qvtest::MainWindowTest {
 protected:
     void SetUp() override {
+        MainWindowTest::SetUp();
         // The prefix really has the density asked for: otherwise every check below is one at 96.
         if (const char* asked = std::getenv("QV_DPI")) {
             ASSERT_EQ(ScreenDpi(), std::atoi(asked));
@@ -79,30 +77,27 @@ protected:
 } // namespace
 
 TEST_F(LargeFonts, MainWindowControlsAndFontsScale) {
-    Tf1 f;
-    f.Show(); // it fits the screen: no scroll bar, and its size as it was made
+    Tf1& f = Start(); // it fits the screen: no scroll bar, and its size as it was made
     EXPECT_EQ(FindWindowExA(f.Handle(), nullptr, "ScrollBar", nullptr), nullptr);
     const SIZE client = ClientSize(f.Handle());
     EXPECT_EQ(client.cx, Scaled(497));
     EXPECT_EQ(client.cy, Scaled(514));
-    for (const qvtest::Expected& e : qvtest::kControls) {
-        SCOPED_TRACE(e.name);
-        qv::Window* w = qvtest::Find(f, e.name);
-        ASSERT_NE(w, nullptr);
-        const std::string name = e.name;
-        const RECT r = qvtest::RectInParent(w->Handle());
-        if (name == "Image1" || name == "Image2") { // the icon as the system sizes icons
-            EXPECT_NEAR(r.left, Scaled(e.left), 1);
-            EXPECT_NEAR(r.top, Scaled(e.top), 1);
+    for (const qv::Placement& p : f.Layout()) {
+        SCOPED_TRACE(p.name);
+        const HWND w = p.control.Handle();
+        const RECT r = qvtest::RectInParent(w);
+        if (dynamic_cast<qv::Picture*>(&p.control)) { // the icon as the system sizes icons
+            EXPECT_NEAR(r.left, Scaled(p.left), 1);
+            EXPECT_NEAR(r.top, Scaled(p.top), 1);
             EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXICON));
             continue;
         }
         // Labels grow where their text needs more room than the scaled width.
-        const bool label = std::string(e.className) == "Static";
-        ExpectScaled(r, e.left, e.top, e.width, e.height, label);
+        const bool label = dynamic_cast<qv::Label*>(&p.control) != nullptr;
+        ExpectScaled(r, p.left, p.top, p.width, p.height, label);
         if (label)
-            ExpectTextFits(w->Handle());
-        if (HFONT font = reinterpret_cast<HFONT>(SendMessageA(w->Handle(), WM_GETFONT, 0, 0))) {
+            ExpectTextFits(w);
+        if (HFONT font = reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0))) {
             LOGFONTA lf{};
             GetObjectA(font, sizeof lf, &lf);
             EXPECT_EQ(lf.lfHeight, Scaled(-11));
@@ -120,8 +115,8 @@ TEST_F(LargeFonts, MainWindowControlsAndFontsScale) {
 }
 
 TEST_F(LargeFonts, ConfirmationDialogScalesAroundItsPicture) {
-    Tf1 f;
-    Tokform dialog;
+    Create();
+    Tokform& dialog = *okform;
     const SIZE client = ClientSize(dialog.Handle());
     EXPECT_EQ(client.cx, Scaled(449));
     EXPECT_EQ(client.cy, Scaled(102));
@@ -140,7 +135,8 @@ TEST_F(LargeFonts, ConfirmationDialogScalesAroundItsPicture) {
 
 // On a screen lower than the window, centring would put the caption above the top edge; the
 // window is cut to the work area instead, and the dialog fits it whole.
-TEST(SmallScreen, WindowsStayInsideTheWorkArea) {
+using SmallScreen = qvtest::MainWindowTest;
+TEST_F(SmallScreen, WindowsStayInsideTheWorkArea) {
     if (const char* asked = std::getenv("QV_SCREEN")) {
         ASSERT_EQ(std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
                       std::to_string(GetSystemMetrics(SM_CYSCREEN)),
@@ -148,10 +144,8 @@ TEST(SmallScreen, WindowsStayInsideTheWorkArea) {
     }
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    Tf1 f;
-    qv::Application::Instance().SetMainForm(&f);
-    Tokform dialog;
-    for (qv::Form* form : std::initializer_list<qv::Form*>{&f, &dialog}) {
+    Tf1& f = Create();
+    for (qv::Form* form : std::initializer_list<qv::Form*>{&f, okform}) {
         SCOPED_TRACE(form->Name());
         form->Show();
         qvtest::PumpFor(20);
@@ -163,11 +157,10 @@ TEST(SmallScreen, WindowsStayInsideTheWorkArea) {
         EXPECT_LE(r.right, work.right);
         form->Hide();
     }
-    qv::Application::Instance().SetMainForm(nullptr);
 }
 
 // The system centres a message box, also one taller than the screen.
-TEST(SmallScreen, MessageBoxCaptionStaysInsideTheWorkArea) {
+TEST(SmallScreenMessageBox, CaptionStaysInsideTheWorkArea) {
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     std::string text;

@@ -1,18 +1,15 @@
-// The main window's layout as its layout table gives it.
+// The main window as its layout table places it: every control, the window-less ones, the
+// window's frame, tab order and the editors' ranges.
 #include "main/ModuleState.h"
 #include "main/f1.h"
-#include "LayoutTable.h"
-#include "support/Pump.h"
-#include "support/SystemFiles.h"
+#include "support/MainWindowTest.h"
 #include <commctrl.h>
 #include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
 
-using qvtest::Expected;
-using qvtest::Find;
-using qvtest::kControls;
+using MainWindowLayout = qvtest::MainWindowTest;
 
 LOGFONTA FontOf(HWND window) {
     LOGFONTA lf{};
@@ -47,42 +44,67 @@ int TextWidth(HWND label) {
     return size.cx;
 }
 
+// The window class each kind of control is made of.
+std::string WindowClassOf(qv::Control& control) {
+    if (dynamic_cast<qv::GroupBox*>(&control))
+        return "QvGroupBox";
+    if (dynamic_cast<qv::TrackBar*>(&control))
+        return TRACKBAR_CLASSA;
+    if (dynamic_cast<qv::SpinEdit*>(&control))
+        return "QvSpinEdit";
+    if (dynamic_cast<qv::CheckBox*>(&control))
+        return "Button";
+    return "Static"; // labels and pictures
+}
+
 } // namespace
 
-TEST(MainWindowLayout, EveryControlHasItsClassPlaceTextAndState) {
+TEST_F(MainWindowLayout, EveryControlHasItsClassPlaceTextFontAndState) {
     qvtest::DeleteRegTree(qvtest::kTemplatesKey); // nothing stored: the start values
-    Tf1 f;
-    for (const Expected& e : kControls) {
-        SCOPED_TRACE(e.name);
-        qv::Window* w = Find(f, e.name);
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(qvtest::ClassOf(w->Handle()), e.className);
-        qv::Window* parent = qv::Window::FromHandle(GetParent(w->Handle()));
-        ASSERT_NE(parent, nullptr);
-        EXPECT_EQ(parent->Name(), e.parent);
-        RECT r = qvtest::RectInParent(w->Handle());
-        EXPECT_EQ(r.left, e.left);
-        EXPECT_EQ(r.top, e.top);
+    Tf1& f = Start();
+    for (const qv::Placement& p : f.Layout()) {
+        SCOPED_TRACE(p.name);
+        const HWND w = p.control.Handle();
+        EXPECT_EQ(p.control.Name(), p.name);
+        EXPECT_EQ(qvtest::ClassOf(w), WindowClassOf(p.control));
+        EXPECT_EQ(GetParent(w), p.parent.ClientHandle());
+        RECT r = qvtest::RectInParent(w);
+        EXPECT_EQ(r.left, p.left);
+        EXPECT_EQ(r.top, p.top);
         // The resource labels' captions are followed by their figures from creation on; the
         // labels grow to show them whole.
-        const std::string name = e.name;
+        const std::string name = p.name;
         const bool figure = name == "systemlabel" || name == "gdilabel" || name == "userlabel";
         if (figure)
-            EXPECT_GE(r.right - r.left, std::max(e.width, TextWidth(w->Handle())));
+            EXPECT_GE(r.right - r.left, std::max(p.width, TextWidth(w)));
         else
-            EXPECT_EQ(r.right - r.left, e.width);
-        EXPECT_EQ(r.bottom - r.top, e.height);
-        const std::string text = w->Text();
-        EXPECT_EQ(figure ? text.substr(0, std::strlen(e.text)) : text, e.text);
-        EXPECT_EQ(w->Enabled(), e.enabled);
+            EXPECT_EQ(r.right - r.left, p.width);
+        EXPECT_EQ(r.bottom - r.top, p.height);
+        const std::string text = p.control.Text();
+        auto* spin = dynamic_cast<qv::SpinEdit*>(&p.control);
+        if (p.text) {
+            EXPECT_EQ(figure ? text.substr(0, std::strlen(p.text)) : text, p.text);
+        } else if (!spin) { // a field shows its value (see the ranges below)
+            EXPECT_EQ(text, "");
+        }
+        EXPECT_EQ(p.control.Enabled(), p.enabled);
+        EXPECT_EQ(p.control.HelpContext(), p.helpContext);
+        if (p.text || spin) {
+            const qv::FontSpec& spec = p.font ? *p.font : p.parent.ChildFont();
+            const LOGFONTA lf = FontOf(spin ? spin->EditHandle() : w);
+            EXPECT_STREQ(lf.lfFaceName, spec.face);
+            EXPECT_EQ(lf.lfHeight, spec.height);
+            EXPECT_EQ(lf.lfUnderline != 0, spec.underline);
+            EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
+        }
     }
     EXPECT_EQ(qvtest::ClassOf(f.Handle()), "QvForm");
     EXPECT_NE(f.Image1.Icon(), nullptr);
     EXPECT_NE(f.Image2.Icon(), nullptr);
 }
 
-TEST(MainWindowLayout, WindowLessBevelsAndTheGaugesPlace) {
-    Tf1 f;
+TEST_F(MainWindowLayout, WindowLessBevelsAndTheGaugesPlace) {
+    Tf1& f = Start();
     RECT b1 = f.Bevel1.Bounds();
     EXPECT_EQ(b1.left, 2);
     EXPECT_EQ(b1.top, 0);
@@ -100,8 +122,8 @@ TEST(MainWindowLayout, WindowLessBevelsAndTheGaugesPlace) {
     EXPECT_EQ(f.Bevel2.HostWindow(), f.GroupBox1.Handle());
 }
 
-TEST(MainWindowLayout, FixedSingleBorderWithMinimiseOnlyAndExactClientSize) {
-    Tf1 f;
+TEST_F(MainWindowLayout, FixedSingleBorderWithMinimiseOnlyAndExactClientSize) {
+    Tf1& f = Create();
     RECT client;
     GetClientRect(f.Handle(), &client);
     EXPECT_EQ(client.right, 497);
@@ -114,12 +136,11 @@ TEST(MainWindowLayout, FixedSingleBorderWithMinimiseOnlyAndExactClientSize) {
     EXPECT_FALSE(GetWindowLongA(f.Handle(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
     EXPECT_EQ(f.HelpContext(), 1);
     EXPECT_NE(SendMessageA(f.Handle(), WM_GETICON, ICON_BIG, 0), 0);
-    EXPECT_FALSE(IsWindowVisible(f.Handle())); // shown by the message loop
+    EXPECT_FALSE(IsWindowVisible(f.Handle())); // start-up shows it when the dialog is made
 }
 
-TEST(MainWindowLayout, CentredOnTheScreenWhenFirstShown) {
-    Tf1 f;
-    f.Show();
+TEST_F(MainWindowLayout, CentredOnTheScreenWhenFirstShown) {
+    Tf1& f = Start();
     RECT r;
     GetWindowRect(f.Handle(), &r);
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -128,42 +149,14 @@ TEST(MainWindowLayout, CentredOnTheScreenWhenFirstShown) {
     EXPECT_EQ(r.top, (screenHeight - (r.bottom - r.top)) / 2);
 }
 
-TEST(MainWindowLayout, CaptionIsTheTitleLine) {
-    Tf1 f;
+TEST_F(MainWindowLayout, CaptionIsTheTitleLine) {
+    Tf1& f = Start();
     EXPECT_EQ(f.Text(), Tf1::kTitleLine);
     EXPECT_EQ(std::string(Tf1::kTitleLine).rfind(" Quorvane 3.5 ", 0), 0u);
 }
 
-TEST(MainWindowLayout, FontsAreArialAndMsSansSerifOfHeight11) {
-    Tf1 f;
-    struct FontCase {
-        HWND window;
-        const char* face;
-        bool underline;
-    };
-    const FontCase cases[] = {
-        {f.GroupBox1.Handle(), "MS Sans Serif", false},
-        {f.lb1.Handle(), "MS Sans Serif", false},
-        {f.Label8.Handle(), "Arial", true},
-        {f.GroupBox2.Handle(), "Arial", false},
-        {f.Label1.Handle(), "MS Sans Serif", false},
-        {f.enablemincache.Handle(), "Arial", false},
-        {f.emin.EditHandle(), "Arial", false},
-        {f.GroupBox3.Handle(), "Arial", false},
-        {f.Label10.Handle(), "MS Sans Serif", false},
-    };
-    for (const FontCase& c : cases) {
-        LOGFONTA lf = FontOf(c.window);
-        SCOPED_TRACE(qv::Window::FromHandle(c.window)->Name());
-        EXPECT_STREQ(lf.lfFaceName, c.face);
-        EXPECT_EQ(lf.lfHeight, -11);
-        EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
-        EXPECT_EQ(lf.lfUnderline != 0, c.underline);
-    }
-}
-
-TEST(MainWindowLayout, TabOrderOfEachBox) {
-    Tf1 f;
+TEST_F(MainWindowLayout, TabOrderOfEachBox) {
+    Tf1& f = Start();
     EXPECT_EQ(TabStops(f.Handle()),
               (std::vector<std::string>{"GroupBox1", "GroupBox2", "GroupBox3"}));
     EXPECT_EQ(TabStops(f.GroupBox2.Handle()),
@@ -176,9 +169,8 @@ TEST(MainWindowLayout, TabOrderOfEachBox) {
         EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
 }
 
-TEST(MainWindowLayout, TabMovesThroughTheEnabledControlsAcrossTheBoxes) {
-    Tf1 f;
-    f.Show();
+TEST_F(MainWindowLayout, TabMovesThroughTheEnabledControlsAcrossTheBoxes) {
+    Tf1& f = Start();
     for (qv::Window* w : std::initializer_list<qv::Window*>{&f.min, &f.emin, &f.namecachebar})
         w->SetEnabled(true);
     qvtest::FocusWindow(f.min.Handle());
@@ -193,9 +185,9 @@ TEST(MainWindowLayout, TabMovesThroughTheEnabledControlsAcrossTheBoxes) {
     EXPECT_EQ(visited, expected);
 }
 
-TEST(MainWindowLayout, EditorRangesStepsAndStartValues) {
+TEST_F(MainWindowLayout, EditorRangesStepsAndStartValues) {
     qvtest::DeleteRegTree(qvtest::kTemplatesKey); // nothing stored: the start values
-    Tf1 f;
+    Tf1& f = Start();
     struct Row {
         qv::TrackBar& bar;
         qv::SpinEdit& edit;
@@ -231,8 +223,8 @@ TEST(MainWindowLayout, EditorRangesStepsAndStartValues) {
         EXPECT_FALSE(box->Checked());
 }
 
-TEST(MainWindowLayout, RefreshTimerIsBoundToUpdatememAtOneSecond) {
-    Tf1 f;
+TEST_F(MainWindowLayout, RefreshTimerIsBoundToUpdatememAtOneSecond) {
+    Tf1& f = Start();
     EXPECT_EQ(f.timer1.Interval(), 1000u);
     // The creation sequence ran to its end: the timer is on.
     EXPECT_TRUE(f.timer1.Enabled());

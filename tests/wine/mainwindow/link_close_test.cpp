@@ -1,11 +1,6 @@
 // The home-page link, closing the window, the dialog created at start-up, and the help file.
-#include "framework/Application.h"
 #include "framework/Seams.h"
-#include "main/f1.h"
-#include "okunit/okform.h"
-#include "support/Pump.h"
-#include "support/Recorders.h"
-#include <gtest/gtest.h>
+#include "support/MainWindowTest.h"
 
 namespace {
 
@@ -37,15 +32,16 @@ void ClickLink(Tf1& f) {
                  reinterpret_cast<LPARAM>(f.Label8.Handle()));
 }
 
+using HomePageLink = qvtest::MainWindowTest;
+using ClosingTheMainWindow = qvtest::MainWindowTest;
+using ConfirmationDialog = qvtest::MainWindowTest;
+
 } // namespace
 
-TEST(HomePageLink, OpensTheHomePageWithTheApplicationWindow) {
-    Tf1 f;
-    qv::Application::Instance().SetMainForm(&f);
+TEST_F(HomePageLink, OpensTheHomePageWithTheApplicationWindow) {
+    Tf1& f = Start();
     ShellRecorder shell(42);
-    qvtest::MessageBoxRecorder boxes;
     ClickLink(f);
-    qv::Application::Instance().SetMainForm(nullptr);
     ASSERT_EQ(g_calls.size(), 1u);
     EXPECT_EQ(g_calls[0].owner, f.Handle());
     EXPECT_EQ(g_calls[0].verb, "open");
@@ -54,21 +50,22 @@ TEST(HomePageLink, OpensTheHomePageWithTheApplicationWindow) {
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST(HomePageLink, AFailureShowsDefaultBrowserNotFoundInAPlainBox) {
-    Tf1 f;
+TEST_F(HomePageLink, AFailureShowsDefaultBrowserNotFoundInAPlainBox) {
+    Tf1& f = Start();
     for (INT_PTR failure : {INT_PTR{2}, INT_PTR{32}}) {
+        SCOPED_TRACE(failure);
         ShellRecorder shell(failure);
-        qvtest::MessageBoxRecorder boxes;
+        const std::size_t before = boxes.Boxes().size();
         ClickLink(f);
-        ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_EQ(boxes.Boxes()[0].text, "Default browser not found.");
-        EXPECT_EQ(boxes.Boxes()[0].caption, " Quorvane");
-        EXPECT_EQ(boxes.Boxes()[0].flags, static_cast<UINT>(MB_OK));
+        ASSERT_EQ(boxes.Boxes().size(), before + 1);
+        EXPECT_EQ(boxes.Boxes().back().text, "Default browser not found.");
+        EXPECT_EQ(boxes.Boxes().back().caption, " Quorvane");
+        EXPECT_EQ(boxes.Boxes().back().flags, static_cast<UINT>(MB_OK));
     }
 }
 
-TEST(HomePageLink, IsMaroonAndUnderlined) {
-    Tf1 f;
+TEST_F(HomePageLink, IsMaroon) {
+    Tf1& f = Start(); // its underlined font: the layout test
     HDC dc = GetDC(f.GroupBox1.Handle());
     SendMessageA(f.GroupBox1.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                  reinterpret_cast<LPARAM>(f.Label8.Handle()));
@@ -77,25 +74,16 @@ TEST(HomePageLink, IsMaroonAndUnderlined) {
     ReleaseDC(f.GroupBox1.Handle(), dc);
 }
 
-TEST(ClosingTheMainWindow, EndsTheApplication) {
-    qv::Application& app = qv::Application::Instance();
-    Tf1 f;
-    app.SetMainForm(&f);
-    f.Show();
-    SendMessageA(f.Handle(), WM_COMMAND, f.MainMenu1.FindByName("Exit1")->Id(), 0);
-    EXPECT_TRUE(app.Terminated());
+TEST_F(ClosingTheMainWindow, EndsTheApplication) {
+    Tf1& f = Start();
+    qvtest::Choose(f, "Exit1");
+    EXPECT_TRUE(qv::Application::Instance().Terminated());
     EXPECT_FALSE(IsWindowVisible(f.Handle()));
-    app.SetMainForm(nullptr);
-    app.ResetTerminated();
-    qvtest::PumpFor(20); // takes the quit message
-    app.ResetTerminated();
 }
 
-TEST(ClosingTheMainWindow, TheCloseBoxRunsTheCloseQuery) {
+TEST_F(ClosingTheMainWindow, TheCloseBoxRunsTheCloseQuery) {
     qv::Application& app = qv::Application::Instance();
-    Tf1 f;
-    app.SetMainForm(&f);
-    f.Show();
+    Tf1& f = Start();
     bool asked = false;
     f.OnCloseQuery = [&](qv::Component&, bool& canClose) {
         asked = true;
@@ -105,15 +93,11 @@ TEST(ClosingTheMainWindow, TheCloseBoxRunsTheCloseQuery) {
     EXPECT_TRUE(asked);
     EXPECT_FALSE(app.Terminated());
     EXPECT_TRUE(IsWindowVisible(f.Handle()));
-    app.SetMainForm(nullptr);
 }
 
-TEST(ConfirmationDialog, IsCreatedHiddenWithItsCaptionAndSize) {
-    qv::Application& app = qv::Application::Instance();
-    Tf1 f;
-    app.SetMainForm(&f);
-    Tokform dialog;
-    app.SetMainForm(nullptr);
+TEST_F(ConfirmationDialog, IsCreatedHiddenWithItsCaptionAndSize) {
+    Tf1& f = Create();
+    Tokform& dialog = *okform;
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
     EXPECT_EQ(dialog.Text(), "Quorvane Confirmation Dialog");
     RECT client;

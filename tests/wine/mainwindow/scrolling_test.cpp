@@ -1,9 +1,7 @@
 // The main window on screens lower than it (640x480, 144 pixels per inch on 1024x768) with a
 // taskbar: as high as the work area, scrolling. (LargeFonts: a window that fits stays as it is.)
-#include "LayoutTable.h"
-#include "framework/Application.h"
 #include "framework/Scaling.h"
-#include "support/Pump.h"
+#include "support/MainWindowTest.h"
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -25,14 +23,13 @@ RECT ScreenRect(HWND window) {
     return r;
 }
 
-class SmallScreenScrolling : public ::testing::Test {
+class SmallScreenScrolling : public qvtest::MainWindowTest {
 protected:
     void SetUp() override {
         if (!std::getenv("QV_SCREEN"))
             GTEST_SKIP() << "needs QV_SCREEN";
-        qv::Application::Instance().SetMainForm(&f);
-        f.Show();
-        qvtest::PumpFor(20);
+        MainWindowTest::SetUp();
+        Tf1& f = Start();
         bar = f.Scroller().VerticalBar();
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(ScreenRect(f.Handle()).bottom, taskbar.work.bottom);
@@ -40,20 +37,17 @@ protected:
         GetClientRect(f.Handle(), &client);
         end = qv::ScaleToScreen(514) - client.bottom;
     }
-    void TearDown() override { qv::Application::Instance().SetMainForm(nullptr); }
-
     // Left of the bar, between the view's top and the bar's bottom (inside the work area).
     void ExpectShown(HWND control) {
         const RECT r = ScreenRect(control), view = ScreenRect(bar);
         POINT top{0, 0};
-        ClientToScreen(f.Handle(), &top);
+        ClientToScreen(form().Handle(), &top);
         EXPECT_LE(r.right, view.left);
         EXPECT_GE(r.top, top.y);
         EXPECT_LE(r.bottom, view.bottom);
     }
 
-    Taskbar taskbar;
-    Tf1 f;
+    Taskbar taskbar; // before the window, as a real taskbar is
     HWND bar = nullptr;
     int end = 0; // the position that shows the content's bottom
 };
@@ -63,10 +57,11 @@ protected:
 // The arrow key on the focused bar brings every control into view in turn, the window-less
 // ones moving with their boxes and the window; Page Up and Page Down go to the ends.
 TEST_F(SmallScreenScrolling, KeysOnTheBarBringEveryControlIntoView) {
+    Tf1& f = form();
     const int bevelTop = f.Bevel1.Bounds().top;
-    for (const qvtest::Expected& e : qvtest::kControls) {
-        SCOPED_TRACE(e.name);
-        const HWND control = qvtest::Find(f, e.name)->Handle();
+    for (const qv::Placement& p : f.Layout()) {
+        SCOPED_TRACE(p.name);
+        const HWND control = p.control.Handle();
         qvtest::FocusWindow(bar);
         qvtest::PressKey(VK_HOME);
         for (int key = 0; key < 60 && ScreenRect(control).bottom > ScreenRect(bar).bottom; ++key)
@@ -83,6 +78,7 @@ TEST_F(SmallScreenScrolling, KeysOnTheBarBringEveryControlIntoView) {
 // With every row enabled (its box ticked from the keyboard), Tab goes through every tab stop,
 // the bar last; each one is in view once it has the focus.
 TEST_F(SmallScreenScrolling, TabScrollsEachControlIntoView) {
+    Tf1& f = form();
     for (qv::CheckBox* box :
          {&f.enablemincache, &f.enablemaxcache, &f.enablechunk, &f.enablenamecache}) {
         qvtest::FocusWindow(box->Handle());

@@ -1,6 +1,5 @@
 // The version resource and the window caption name the project's version (CMakeLists.txt).
-#include "main/f1.h"
-#include <gtest/gtest.h>
+#include "support/MainWindowTest.h"
 #include <string>
 #include <vector>
 
@@ -24,9 +23,10 @@ std::string StringValue(std::vector<char>& info, const char* name) {
         return "<missing>";
     return text;
 }
+using Version = qvtest::MainWindowTest;
 } // namespace
 
-TEST(Version, ResourceAndCaptionAgreeWithTheProjectVersion) {
+TEST_F(Version, ResourceAndCaptionAgreeWithTheProjectVersion) {
     std::vector<char> info = OwnVersionInfo();
     ASSERT_FALSE(info.empty());
     VS_FIXEDFILEINFO* fixed = nullptr;
@@ -37,7 +37,7 @@ TEST(Version, ResourceAndCaptionAgreeWithTheProjectVersion) {
     EXPECT_EQ(StringValue(info, "FileVersion"), QV_VERSION);
     EXPECT_EQ(StringValue(info, "ProductVersion"), QV_VERSION);
 
-    Tf1 f;
+    Tf1& f = Create();
     char caption[256] = {};
     GetWindowTextA(f.Handle(), caption, sizeof caption);
     EXPECT_EQ(std::string(caption).rfind(std::string(" Quorvane ") + QV_VERSION + " ", 0), 0u)

@@ -1,26 +1,22 @@
 // A start-up that ended before the first memory sample: the profiles use memory band 1 and the
 // disk cache editors keep the layout's upper bound.
-#include "main/ModuleState.h"
-#include "main/f1.h"
 #include "support/BrokenTemplateName.h"
 #include "support/Controls.h"
 #include "support/MainWindowTest.h"
-#include "support/Recorders.h"
-#include <gtest/gtest.h>
 
 namespace {
 
 using qvtest::Choose;
 using qvtest::TextOf;
+using EarlyStart = qvtest::MainWindowTest;
 
-TEST(EarlyStart, NoSampleMeansBandOneAndTheLayoutBounds) {
+TEST_F(EarlyStart, NoSampleMeansBandOneAndTheLayoutBounds) {
     // As at process start: nothing sampled yet (other tests in this process have sampled).
     Module.MemoryStatus = MEMORYSTATUS{};
     Module.MemoryFigures = TMemoryFigures{};
     Module.LastFreePhysBytes = 0;
     qvtest::BrokenTemplateName brokenTemplate;
-    qvtest::MessageBoxRecorder boxes;
-    Tf1 f;
+    Tf1& f = Create();
     ASSERT_EQ(boxes.Boxes().size(), 1u) << "the loading error";
 
     EXPECT_EQ(Module.MemoryStatus.dwTotalPhys, 0u);
