@@ -14,10 +14,8 @@ const qv::FontSpec kLinkFont{"Arial", -11, true};
 } // namespace
 
 // The minimal and maximal cache fields hold up to 524288 Kb, six digits, so they are ten pixels
-// wider than the others, taken from the left end of their bars. Digits of Arial and MS Sans Serif
-// at 11 pixels are 6 wide: "524288" takes 36 of the edit's 65 - 4 (sunken edge) - 15 (buttons) =
-// 46, which leaves room for the edit's margins (0 for a bitmap font, about 2 a side for TrueType)
-// and the caret. On a denser screen the field, its buttons and its font grow together.
+// wider than the others, taken from the left end of their bars (docs/main-window-layout.md has
+// the figures). On a denser screen the field, its buttons and its font grow together.
 std::array<qv::Placement, Tf1::kPlacedControls> Tf1::Layout() {
     constexpr bool on = true;
     constexpr bool off = false;
