@@ -10,6 +10,10 @@ set(CMAKE_SYSTEM_PROCESSOR i486)
 set(CMAKE_C_COMPILER ${qv_i486_prefix}/bin/i686-w64-mingw32-gcc)
 set(CMAKE_CXX_COMPILER ${qv_i486_prefix}/bin/i686-w64-mingw32-g++)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
+# The release is optimised at link time: its libraries are archived with the compiler's plugin,
+# so that the linker finds the functions inside their objects.
+set(CMAKE_AR ${qv_i486_prefix}/bin/i686-w64-mingw32-gcc-ar)
+set(CMAKE_RANLIB ${qv_i486_prefix}/bin/i686-w64-mingw32-gcc-ranlib)
 set(CMAKE_FIND_ROOT_PATH ${qv_i486_prefix}/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -8,11 +8,12 @@ namespace qv {
 // Only the low bytes carry the sizes; the rest is kept as found and written back unchanged.
 using TemplateBytes = std::array<std::uint8_t, 4>;
 
-// Ranges of the name cache and directory cache editors.
-inline constexpr int kNameCacheMin = 337;
-inline constexpr int kNameCacheMax = 6144;
-inline constexpr int kPathCacheMin = 16;
-inline constexpr int kPathCacheMax = 128;
+// Ranges of the name cache and directory cache editors. (Constants of each file, not inline
+// variables: the linker warns on the shared section of one optimised at link time.)
+constexpr int kNameCacheMin = 337;
+constexpr int kNameCacheMax = 6144;
+constexpr int kPathCacheMin = 16;
+constexpr int kPathCacheMax = 128;
 
 // Bytes 0 and 1, little-endian (0 to 65535).
 int NameCacheFromBytes(const TemplateBytes& bytes);
