@@ -78,14 +78,6 @@ protected:
     }
 
     Tf1& form() { return host_->Window(); }
-    ProgramHost& host() { return *host_; }
-
-    // Gives the spin edit the keyboard focus with its whole text selected, as a user would
-    // before typing over it.
-    static void SelectAllIn(qv::SpinEdit& edit) {
-        FocusWindow(edit.EditHandle());
-        SendMessageA(edit.EditHandle(), EM_SETSEL, 0, -1);
-    }
 
     // A mouse click on a check box, as the button control receives it.
     static void ClickBox(qv::CheckBox& box) {

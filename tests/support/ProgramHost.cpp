@@ -111,9 +111,13 @@ void ProgramHost::Click(qv::Window& control) {
     PumpFor(100);
 }
 
-void ProgramHost::TypeInto(qv::SpinEdit& edit, const std::string& text) {
+void SelectAllIn(qv::SpinEdit& edit) {
     FocusWindow(edit.EditHandle());
     SendMessageA(edit.EditHandle(), EM_SETSEL, 0, -1);
+}
+
+void ProgramHost::TypeInto(qv::SpinEdit& edit, const std::string& text) {
+    SelectAllIn(edit);
     TypeText(text.c_str());
 }
 

@@ -19,6 +19,9 @@ namespace qvtest {
 // shown); its creation handler loads the settings. The store's state starts as the program's
 // does, so several windows of one test process do not share it.
 std::unique_ptr<Tf1> CreateMainWindow();
+// Gives the spin edit the keyboard focus with its whole text selected, as a user would before
+// typing over it.
+void SelectAllIn(qv::SpinEdit& edit);
 // Runs a menu entry as the user's click does: WM_COMMAND with the item's id.
 void Choose(Tf1& form, const char* itemName);
 
